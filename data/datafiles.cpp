@@ -1,0 +1,235 @@
+#include "data/datafiles.h"
+
+#include "data/checksums.h"
+#include "data/filestore.h"
+#include "data/ratingbook.h"
+#include "platform/messageboxes.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t kClubRecordSize = 54;
+constexpr std::size_t kClubRecords = 10;
+
+struct ClubRecord {
+    Str17 Name;
+    uint8_t MaskedPassword[18];
+    uint8_t Mask[18];
+};
+static_assert(sizeof(ClubRecord) == kClubRecordSize);
+
+Str17 unmask(const ClubRecord &record)
+{
+    Str17 password;
+    auto *bytes = reinterpret_cast<uint8_t *>(&password);
+    for (std::size_t i = 0; i < sizeof password; ++i)
+        bytes[i] = record.MaskedPassword[i] ^ record.Mask[i];
+    password.clampLength();
+    return password;
+}
+
+template <std::size_t N>
+void clampNames(OneBased<TRatingEntry, N> &entries)
+{
+    for (auto &entry : entries)
+        entry.Name.clampLength();
+}
+template <std::size_t N>
+void clampNames(OneBased<TRecordEntry, N> &entries)
+{
+    for (auto &entry : entries)
+        entry.Name.clampLength();
+}
+template <std::size_t N>
+void clampNames(OneBased<TSaveSlot, N> &slots)
+{
+    for (auto &slot : slots) {
+        slot.Title.clampLength();
+        for (auto &name : slot.Names)
+            name.clampLength();
+    }
+}
+
+std::string writeFailedText(const std::filesystem::path &path)
+{
+    return "Не удается записать файл " + path.filename().string() +
+           "!\r\nИзменения не сохранены на диске.";
+}
+
+} // namespace
+
+DataFiles::DataFiles(SharedData &data, MessageBoxes &boxes, std::filesystem::path folder)
+    : m_data(data), m_boxes(boxes), m_folder(std::move(folder))
+{
+}
+
+bool DataFiles::save(const char *file, const void *bytes, std::size_t size)
+{
+    const auto path = pathOf(file);
+    if (filestore::writeWhole(path, bytes, size))
+        return true;
+    m_boxes.show(MessageBoxes::Kind::Error, writeFailedText(path));
+    return false;
+}
+
+template <typename Record, std::size_t N>
+DataFiles::Load DataFiles::loadChecked(const char *file, OneBased<Record, N> &records,
+                                       const Messages &messages,
+                                       int32_t (*checksum)(const SharedData &),
+                                       int32_t Record::*stored)
+{
+    const auto path = pathOf(file);
+    const auto bytes = filestore::read(path);
+    if (!bytes) {
+        m_boxes.show(MessageBoxes::Kind::Warning, messages.cannotOpen);
+        return Load::Failed;
+    }
+    if (bytes->size() / sizeof(Record) != N) {
+        filestore::keepDamagedCopy(path);
+        m_boxes.show(MessageBoxes::Kind::Warning, messages.damaged);
+        return Load::Failed;
+    }
+    std::memcpy(records.begin(), bytes->data(), sizeof(Record) * N);
+    if (checksum(m_data) != records[N].*stored) {
+        filestore::keepDamagedCopy(path);
+        m_boxes.show(MessageBoxes::Kind::Warning, messages.edited);
+        return Load::Failed;
+    }
+    clampNames(records);
+    return Load::Ok;
+}
+
+void DataFiles::LoadClub()
+{
+    const auto path = pathOf(kClubFile);
+    const auto bytes = filestore::read(path);
+    if (bytes && bytes->size() / kClubRecordSize == kClubRecords) {
+        m_data.ClubCount = 0;
+        for (std::size_t k = 1; k <= kClubRecords; ++k) {
+            ClubRecord record;
+            std::memcpy(&record, bytes->data() + (k - 1) * kClubRecordSize, kClubRecordSize);
+            if (record.Name.empty())
+                break;
+            record.Name.clampLength();
+            m_data.ClubNames[k] = record.Name;
+            m_data.ClubPasswords[k] = unmask(record);
+            m_data.ClubCount = uint8_t(k);
+        }
+        return;
+    }
+    if (!bytes) {
+        m_boxes.show(MessageBoxes::Kind::Warning,
+                     "Не удается найти или открыть файл с клубом игроков!\r\nРезультаты обнулятся.");
+    } else {
+        filestore::keepDamagedCopy(path);
+        m_boxes.show(MessageBoxes::Kind::Warning,
+                     "Испорченный файл с клубом игроков!\r\nРезультаты обнулятся.");
+    }
+    m_data.ClubCount = 0;
+    const std::vector<uint8_t> empty(kClubRecordSize * kClubRecords, 0);
+    save(kClubFile, empty.data(), empty.size());
+}
+
+void DataFiles::LoadRating()
+{
+    static const Messages messages{
+        "Не удается найти или открыть файл с рейтингом!\r\nРезультаты обнулятся.",
+        "Испорченный файл с рейтингом!\r\nРезультаты обнулятся.",
+        "Файл с рейтингом изменялся вручную!\r\nРезультаты обнулятся."};
+    if (loadChecked(kRatingFile, m_data.Rating, messages, RatingChecksum, &TRatingEntry::Games) ==
+        Load::Failed) {
+        resetRating();
+        return;
+    }
+    bookInterruptedGames();
+    SaveRating();
+    SortRating(m_data);
+}
+
+void DataFiles::bookInterruptedGames()
+{
+    for (int k = 1; k <= m_data.ClubCount; ++k) {
+        TRatingEntry &entry = m_data.Rating[30 + k];
+        if (entry.Status[1] == kInGame)
+            BookGameScore(entry, 0);
+    }
+}
+
+void DataFiles::resetRating()
+{
+    for (std::size_t e = 1; e <= 41; ++e) {
+        Str17 name{};
+        if (e <= 30)
+            name = Str17::fromText(ComputerNames[e]);
+        else if (e <= std::size_t(m_data.ratedCount()))
+            name = m_data.ClubNames[e - 30];
+        ResetRatingEntry(m_data.Rating[e], name);
+    }
+    for (std::size_t i = 1; i <= 40; ++i)
+        m_data.RatingOrder[i] = uint8_t(i);
+    SaveRating();
+}
+
+void DataFiles::LoadRecords()
+{
+    static const Messages messages{
+        "Не удается найти или открыть файл с рекордами!\r\nРезультаты обнулятся.",
+        "Испорченный файл с рекордами!\r\nРезультаты обнулятся.",
+        "Файл с рекордами изменялся вручную!\r\nРезультаты обнулятся."};
+    if (loadChecked(kRecordsFile, m_data.Records, messages, RecordsChecksum,
+                    &TRecordEntry::Checksum) == Load::Ok)
+        return;
+    for (std::size_t k = 1; k <= 30; ++k) {
+        m_data.Records[k] = TRecordEntry{};
+        m_data.Records[k].Date = 1.0;
+    }
+    m_data.Records[31] = TRecordEntry{};
+    SaveRecords();
+}
+
+void DataFiles::LoadSlots()
+{
+    static const Messages messages{
+        "Не удается найти или открыть файл vertoxwn.sav!\r\nРезультаты обнулятся.",
+        "Испорченный файл vertoxwn.sav!\r\nРезультаты обнулятся.",
+        "Файл vertoxwn.sav изменялся вручную!\r\nРезультаты обнулятся."};
+    if (loadChecked(kSlotsFile, m_data.Slots, messages, SlotsChecksum, &TSaveSlot::Checksum) ==
+        Load::Ok)
+        return;
+    for (auto &slot : m_data.Slots)
+        slot = TSaveSlot{};
+    SaveSlots();
+}
+
+bool DataFiles::SaveRating()
+{
+    m_data.Rating[41].Games = RatingChecksum(m_data);
+    return save(kRatingFile, m_data.Rating.begin(), sizeof m_data.Rating);
+}
+
+bool DataFiles::SaveRecords()
+{
+    m_data.Records[31].Checksum = RecordsChecksum(m_data);
+    return save(kRecordsFile, m_data.Records.begin(), sizeof m_data.Records);
+}
+
+bool DataFiles::SaveSlots()
+{
+    m_data.Slots[11].Checksum = SlotsChecksum(m_data);
+    return save(kSlotsFile, m_data.Slots.begin(), sizeof m_data.Slots);
+}
+
+void SortRating(SharedData &data)
+{
+    auto &order = data.RatingOrder;
+    order[1] = 1;
+    for (int i = 2; i <= data.ratedCount(); ++i) {
+        int j = 1;
+        while (j < i && data.Rating[order[j]].RatingPoints >= data.Rating[i].RatingPoints)
+            ++j;
+        for (int m = i; m > j; --m)
+            order[m] = order[m - 1];
+        order[j] = uint8_t(i);
+    }
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "data/shareddata.h"
+
+#include <filesystem>
+#include <string>
+
+class MessageBoxes;
+
+constexpr const char *kClubFile = "vertoxwn.clb";
+constexpr const char *kRatingFile = "vertoxwn.ray";
+constexpr const char *kRecordsFile = "vertoxwn.rec";
+constexpr const char *kSlotsFile = "vertoxwn.sav";
+
+// The four data files: loading with recovery at start-up, and the writers the game calls.
+// Files are opened by bare name in the folder given (the working folder by default).
+class DataFiles
+{
+public:
+    DataFiles(SharedData &data, MessageBoxes &boxes, std::filesystem::path folder = {});
+
+    void LoadClub();
+    void LoadRating();
+    void LoadRecords();
+    void LoadSlots();
+
+    // Each rewrites its whole file; a failed write is reported and the program goes on.
+    bool SaveRating();
+    bool SaveRecords();
+    bool SaveSlots();
+
+    std::filesystem::path pathOf(const char *file) const { return m_folder / file; }
+
+private:
+    enum class Load { Ok, Failed };
+    struct Messages {
+        const char *cannotOpen;
+        const char *damaged;
+        const char *edited;
+    };
+
+    template <typename Record, std::size_t N>
+    Load loadChecked(const char *file, OneBased<Record, N> &records, const Messages &messages,
+                     int32_t (*checksum)(const SharedData &), int32_t Record::*stored);
+    bool save(const char *file, const void *bytes, std::size_t size);
+    void resetRating();
+    void bookInterruptedGames();
+
+    SharedData &m_data;
+    MessageBoxes &m_boxes;
+    std::filesystem::path m_folder;
+};
+
+// RatingOrder: the rated entries by rating points, highest first, ties by entry number.
+void SortRating(SharedData &data);

@@ -1,0 +1,55 @@
+#include "data/filestore.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace filestore {
+
+std::optional<std::vector<uint8_t>> read(const std::filesystem::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
+    return bytes;
+}
+
+bool writeWhole(const std::filesystem::path &path, const void *bytes, std::size_t size)
+{
+    std::filesystem::path temporary = path;
+    temporary += ".tmp";
+    std::FILE *file = std::fopen(temporary.string().c_str(), "wb");
+    if (!file)
+        return false;
+    bool ok = std::fwrite(bytes, 1, size, file) == size && std::fflush(file) == 0;
+#ifndef _WIN32
+    ok = ok && ::fsync(::fileno(file)) == 0;
+#endif
+    ok = std::fclose(file) == 0 && ok;
+    std::error_code error;
+    if (ok)
+        std::filesystem::rename(temporary, path, error);
+    if (!ok || error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+void keepDamagedCopy(const std::filesystem::path &path)
+{
+    std::filesystem::path copy = path;
+    copy += ".bad";
+    std::error_code error;
+    std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing, error);
+}
+
+} // namespace filestore

@@ -1,0 +1,121 @@
+#include "game/computerplayer.h"
+
+#include "platform/randomsource.h"
+
+#include <cmath>
+
+namespace {
+
+bool anyOpen(const ScoreSheet &sheet, int from, int to)
+{
+    for (int c = from; c <= to; ++c) {
+        if (sheet[c] == 0)
+            return true;
+    }
+    return false;
+}
+
+int32_t sumValue(int o)
+{
+    if (o <= 3)
+        return o + 15;
+    if (o <= 9)
+        return (o - 4) / 2 + 19;
+    if (o <= 33)
+        return (o - 10) / 4 + 21;
+    if (o <= 39)
+        return (o - 34) / 2 + 27;
+    return 30;
+}
+
+// Face letters that make the verb feminine: А, Ь, Я, а, ь, я in code page 1251.
+bool takesFeminineVerb(char last)
+{
+    switch (uint8_t(last)) {
+    case 0xC0: case 0xDC: case 0xDF: case 0xE0: case 0xFC: case 0xFF:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+int ComputerStrength(int e, int difficulty, int level)
+{
+    const int group = (level + 3) / 4;
+    const long double k = 0.06L * difficulty + 0.66L + 0.01L * (6 - group);
+    // nearbyint rounds exact halves to even in the default rounding mode.
+    return int(std::nearbyint(e * k));
+}
+
+int32_t ComputerValue(int b, int o, int r1, int r2, int r3)
+{
+    switch (b) {
+    case 1: case 2: case 3: case 4: case 5: case 6:
+        if (o <= 12)
+            return 0;
+        return o <= 33 ? 3 * b : o <= 39 ? 4 * b : 5 * b;
+    case 7: return o <= 1 ? -10 : o <= 16 ? 2 * r1 : 2 * (r1 + 3);
+    case 8: return o <= 1 ? -10 : o <= 16 ? 3 * r1 : 3 * (r1 + 3);
+    case 9: return o <= 9 ? -10 : o <= 26 ? 4 * r1 : 4 * (r1 + 3);
+    case 10: return o <= 28 ? -10 : o <= 35 ? 50 : o <= 39 ? 60 : 80;
+    case 11:
+        if (o <= 7)
+            return -10;
+        if (o <= 14)
+            return 2 * (r1 + r3);
+        return o <= 30 ? 2 * (r1 + r2 + 3) : 2 * (r1 + r3 + 6);
+    case 12:
+        if (o <= 12)
+            return -10;
+        if (o <= 16)
+            return 3 * r1 + 2 * r3;
+        if (o <= 24)
+            return 3 * r1 + 2 * (r2 + 3);
+        return o <= 32 ? 3 * (r1 + 3) + 2 * r2 : 3 * (r1 + 3) + 2 * (r3 + 3);
+    case 13: return o <= 20 ? -10 : o <= 29 ? 15 : 30;
+    case 14: return o <= 20 ? -10 : o <= 29 ? 20 : 40;
+    default: return sumValue(o);
+    }
+}
+
+ComputerMoveResult ComputerMove(ScoreSheet &sheet, int bonusCombination, int difficulty, int level,
+                                RandomSource &random)
+{
+    for (;;) {
+        int b = random.uniform(1, 16);
+        while (sheet[b] != 0)
+            b = random.uniform(1, 16);
+        const int e = random.uniform(1, 40);
+        const int o = ComputerStrength(e, difficulty, level);
+        const int r1 = random.uniform(1, 3);
+        const int r2 = random.uniform(1, 3);
+        int r3 = random.uniform(1, 3);
+        while (r3 == r1)
+            r3 = random.uniform(1, 3);
+
+        int32_t v = ComputerValue(b, o, r1, r2, r3);
+        if (v == 0) {
+            // A face row is struck only when no combination from "Пара:" to "Бол.Стрит:" is open.
+            if (anyOpen(sheet, 7, 14))
+                continue;
+            v = -40;
+        }
+        ComputerMoveResult result{b, 0, CellColour::Green};
+        result.value = FillCell(sheet, b, v, bonusCombination, &result.colour);
+        return result;
+    }
+}
+
+std::string ComputerMoveText(const Str17 &name, int32_t value)
+{
+    const int32_t remainder = value % 10;
+    const char *ending = "ов";
+    if (remainder >= 2 && remainder <= 4 && value / 10 != 1)
+        ending = "а";
+    else if (value == 21)
+        ending = "о";
+    return name.text() + " получил" + (takesFeminineVerb(name.last()) ? "а" : " ") + " " +
+           std::to_string(value) + " очк" + ending + ".";
+}

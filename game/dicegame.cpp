@@ -1,0 +1,393 @@
+#include "game/dicegame.h"
+
+#include "data/datafiles.h"
+#include "game/computerplayer.h"
+#include "game/gameview.h"
+#include "platform/clock.h"
+#include "platform/messageboxes.h"
+#include "platform/randomsource.h"
+
+namespace {
+
+constexpr int kUpperRow = 1;
+constexpr int kLowerRow = 2;
+
+const char *const kStatusStart = "Нажмите \"Начать\" для начала игры";
+const char *const kStatusNext = "Нажмите \"Дальше\" для продолжения игры";
+const char *const kStatusOk = "Нажмите \"Ok\" для начала хода";
+const char *const kStatusChoose = "Выберите кости и нажмите \"Еще\"(\"Хватит\")";
+const char *const kStatusEnough = "Нажмите \"Хватит\" для записи выбранной комбинации";
+const char *const kStatusWrite = "Нажмите на кнопку с \"рукой\" чтобы записать(списать) комбинацию";
+const char *const kAgain = "Еще";
+const char *const kEnough = "Хватит";
+
+} // namespace
+
+DiceGame::DiceGame(Services services, GameView &view)
+    : m_data(services.data), m_files(services.files), m_random(services.random),
+      m_boxes(services.boxes), m_clock(services.clock), m_view(view)
+{
+    m_screen.upperRow = {};
+    m_screen.lowerRow = {};
+}
+
+DiceGame::Result DiceGame::PlayGame(bool show, const std::string &caption)
+{
+    start(show, caption);
+    if (show)
+        m_view.runUntilOver();
+    return finish();
+}
+
+void DiceGame::start(bool show, const std::string &caption)
+{
+    m_data.gameRunning = true;
+    m_quit = false;
+    for (int i = 1; i <= playerCount; ++i)
+        players[i].sheet = {};
+    if (!show) {
+        playComputersOnly();
+        m_data.gameRunning = false;
+        return;
+    }
+    MarkGameRunning(m_data, players, playerCount);
+    m_files.SaveRating();
+    resetScreen(caption);
+    m_turn = 0;
+    m_current = playerCount;
+    m_throws = 5;
+    m_kept = 5;
+    m_view.refresh();
+}
+
+DiceGame::Result DiceGame::finish()
+{
+    Result result;
+    result.quit = m_quit;
+    result.recordsChanged = BookGame(m_data, players, playerCount, m_quit, m_data.CurDifficulty,
+                                     m_clock.today());
+    m_files.SaveRating();
+    if (result.recordsChanged)
+        m_files.SaveRecords();
+    return result;
+}
+
+void DiceGame::playComputersOnly()
+{
+    for (int turn = 1; turn <= kCombinations; ++turn) {
+        for (int p = 1; p <= playerCount; ++p) {
+            const int bonus = m_random.uniform(1, 25);
+            ComputerMove(players[p].sheet, bonus, m_data.CurDifficulty, players[p].level, m_random);
+        }
+    }
+}
+
+void DiceGame::resetScreen(const std::string &caption)
+{
+    m_standings = {};
+    m_previous = {};
+    m_screen = GameScreen{};
+    for (auto &picture : m_screen.writePicture)
+        picture = GameScreen::WritePicture::Write;
+    for (auto &arrow : m_screen.arrow)
+        arrow = GameScreen::Arrow::Down;
+    m_screen.caption = "ВЕРТОКС для Windows - " + caption;
+    m_screen.difficulty = std::to_string(m_data.CurDifficulty);
+    m_screen.goButton = {"Начать", true};
+    m_screen.elseButton = {kAgain, false};
+    m_screen.status = kStatusStart;
+    m_dieSound = true;
+}
+
+int32_t DiceGame::CombCheck(int combination) const
+{
+    return ::CombCheck(m_hand, uint8_t(m_throws), combination);
+}
+
+void DiceGame::go()
+{
+    for (auto &enabled : m_screen.dieEnabled)
+        enabled = false;
+    for (auto &enabled : m_screen.writeEnabled)
+        enabled = false;
+    m_screen.goButton.enabled = false;
+    m_screen.elseButton.enabled = false;
+    m_screen.allEnabled = false;
+    m_screen.compTurnVisible = false;
+    m_screen.diceClickable = false;
+
+    if (m_throws >= 4)
+        nextPlayer();
+    else if (m_throws < 3 && m_kept < 5)
+        throwStep();
+    else
+        writeStep();
+    m_view.refresh();
+}
+
+void DiceGame::drawDie(bool show, uint8_t face, int row, int column)
+{
+    auto &cells = row == kUpperRow ? m_screen.upperRow : m_screen.lowerRow;
+    cells[column] = show ? face : 0;
+}
+
+void DiceGame::clearDice()
+{
+    m_screen.upperRow = {};
+    m_screen.lowerRow = {};
+}
+
+bool DiceGame::pause(unsigned ms)
+{
+    m_view.refresh();
+    m_view.waitMs(ms);
+    return m_data.gameRunning;
+}
+
+void DiceGame::throwStep()
+{
+    const int free = m_kept;
+    for (int position = free + 1; position <= 5; ++position) {
+        if (m_held[position]) {
+            ++m_kept;
+            m_hand[m_kept] = m_faces[position];
+            drawDie(false, 0, kLowerRow, position);
+            drawDie(true, m_faces[position], kLowerRow, m_kept);
+        } else {
+            drawDie(false, 0, kUpperRow, position);
+        }
+    }
+    if (m_kept == 5) {
+        writeStep();
+        return;
+    }
+    // Keeping a single die after the first throw is not allowed.
+    if (m_throws == 1 && m_kept == 1) {
+        m_kept = 0;
+        drawDie(false, 0, kLowerRow, 1);
+    }
+    for (int position = m_kept + 1; position <= 5; ++position) {
+        if (!pause(kDiePause))
+            return;
+        m_view.playSound(ShowCubeSound);
+        m_faces[position] = uint8_t((m_random.below(36) + 1) % 6 + 1);
+        m_held[position] = false;
+        drawDie(true, m_faces[position], kUpperRow, position);
+        m_screen.arrow[position] = GameScreen::Arrow::Down;
+        m_screen.dieEnabled[position] = m_throws != 2;
+    }
+    if (m_throws == 2) {
+        if (!pause(kDiePause))
+            return;
+        m_view.playSound(MoveCubeSound);
+        for (int position = m_kept + 1; position <= 5; ++position) {
+            drawDie(false, 0, kUpperRow, position);
+            drawDie(true, m_faces[position], kLowerRow, position);
+            m_hand[position] = m_faces[position];
+        }
+        m_kept = 5;
+        m_screen.elseButton.caption = kEnough;
+        m_screen.status = kStatusEnough;
+    } else {
+        m_screen.elseButton.caption = kAgain;
+        m_screen.status = kStatusChoose;
+        m_screen.diceClickable = true;
+        m_screen.allEnabled = true;
+    }
+    m_screen.goButton.enabled = false;
+    m_screen.elseButton.enabled = true;
+    ++m_throws;
+}
+
+void DiceGame::writeStep()
+{
+    m_screen.status = kStatusWrite;
+    const ScoreSheet &sheet = players[m_current].sheet;
+    for (int c = 1; c <= kCombinations; ++c) {
+        const bool open = sheet[c] == 0;
+        m_screen.writePicture[c] = !open || CombCheck(c) >= 1 ? GameScreen::WritePicture::Write
+                                                              : GameScreen::WritePicture::Strike;
+        m_screen.writeEnabled[c] = open;
+    }
+    m_screen.goButton.enabled = false;
+    m_screen.elseButton.enabled = false;
+}
+
+void DiceGame::nextPlayer()
+{
+    ++m_current;
+    if (m_current > playerCount) {
+        m_previous = m_standings;
+        m_current = 1;
+        ++m_turn;
+        if (m_turn > kCombinations) {
+            m_data.gameRunning = false;
+            m_view.gameOver();
+            return;
+        }
+        m_screen.turn = std::to_string(m_turn);
+    }
+    GamePlayer &player = players[m_current];
+    m_screen.player = player.name.text();
+    showSheet();
+    m_bonus = m_random.uniform(1, 25);
+
+    if (!player.isHuman()) {
+        const auto move =
+            ComputerMove(player.sheet, m_bonus, m_data.CurDifficulty, player.level, m_random);
+        m_screen.compTurn = ComputerMoveText(player.name, move.value);
+        m_screen.compTurnVisible = true;
+        m_screen.writePicture[move.combination] = GameScreen::WritePicture::Write;
+        m_screen.writeEnabled[move.combination] = true;
+        showCell(move.combination, move.value, move.colour);
+        showTotal();
+    }
+    if (m_bonus <= kCombinations && player.sheet[m_bonus] == 0)
+        m_screen.cells[m_bonus] = {"БОНУС", CellColour::White};
+    rankAndShowPlace();
+
+    if (!player.isHuman()) {
+        betweenTurns();
+        return;
+    }
+    m_screen.compTurn = player.name.text() + ", Ваш ход!";
+    m_screen.compTurnVisible = true;
+    m_throws = 0;
+    m_kept = 0;
+    m_faces = {};
+    m_hand = {};
+    m_held = {};
+    m_screen.goButton = {"Ok", true};
+    m_screen.status = kStatusOk;
+    m_screen.elseButton.enabled = false;
+    m_view.playSound(YourTurnSound);
+}
+
+void DiceGame::betweenTurns()
+{
+    m_throws = 5;
+    m_screen.goButton = {"Дальше", true};
+    m_screen.status = kStatusNext;
+    m_screen.elseButton.enabled = false;
+}
+
+void DiceGame::showSheet()
+{
+    const ScoreSheet &sheet = players[m_current].sheet;
+    for (int c = 1; c <= kCombinations; ++c) {
+        const int32_t value = sheet[c];
+        showCell(c, value, value > 0 ? CellColour::Green : CellColour::Navy);
+    }
+    showTotal();
+}
+
+void DiceGame::showCell(int combination, int32_t value, CellColour colour)
+{
+    m_screen.cells[combination] = {value == 0 ? std::string() : std::to_string(value), colour};
+}
+
+void DiceGame::showTotal()
+{
+    m_screen.cells[kTotalCell].text = std::to_string(players[m_current].sheet[kTotalCell]);
+}
+
+void DiceGame::rankAndShowPlace()
+{
+    m_standings = RankPlayers(players, playerCount);
+    m_screen.place = std::to_string(PlaceOf(m_standings, playerCount, m_current)) + "(" +
+                     std::to_string(PlaceOf(m_previous, playerCount, m_current)) + ")";
+    m_screen.standingsShown = true;
+}
+
+void DiceGame::toggleDie(int position)
+{
+    if (!m_screen.dieEnabled[position])
+        return;
+    if (m_dieSound)
+        m_view.playSound(MoveCubeSound);
+    if (m_held[position]) {
+        m_held[position] = false;
+        drawDie(false, 0, kLowerRow, position);
+        drawDie(true, m_faces[position], kUpperRow, position);
+        m_screen.elseButton.caption = kAgain;
+        m_screen.arrow[position] = GameScreen::Arrow::Down;
+    } else {
+        m_held[position] = true;
+        drawDie(false, 0, kUpperRow, position);
+        drawDie(true, m_faces[position], kLowerRow, position);
+        bool anyFree = false;
+        for (int p = m_kept + 1; p <= 5; ++p)
+            anyFree = anyFree || !m_held[p];
+        if (!anyFree)
+            m_screen.elseButton.caption = kEnough;
+        m_screen.arrow[position] = GameScreen::Arrow::Up;
+    }
+    m_view.refresh();
+}
+
+void DiceGame::clickDice(int x, int y)
+{
+    if (!m_screen.diceClickable)
+        return;
+    int column = 0;
+    for (int i = 1; i <= 5; ++i) {
+        if (x >= 60 * i - 55 && x <= 60 * i - 5)
+            column = i;
+    }
+    if (column == 0 || column <= m_kept)
+        return;
+    const bool upper = y >= 5 && y <= 55;
+    const bool lower = y >= 85 && y <= 135;
+    if ((upper && !m_held[column]) || (lower && m_held[column]))
+        toggleDie(column);
+}
+
+void DiceGame::holdAll()
+{
+    if (!m_screen.allEnabled)
+        return;
+    m_dieSound = false;
+    for (int position = m_kept + 1; position <= 5; ++position) {
+        if (!m_held[position])
+            toggleDie(position);
+    }
+    m_view.playSound(MoveCubeSound);
+    m_dieSound = true;
+}
+
+void DiceGame::write(int combination)
+{
+    GamePlayer &player = players[m_current];
+    if (!m_screen.writeEnabled[combination] || player.sheet[combination] != 0)
+        return;
+    const int32_t value = CombCheck(combination);
+    if (value < 0 && !m_boxes.askYesNo("Вы хотите списать?"))
+        return;
+    for (int c = 1; c <= kCombinations; ++c) {
+        if (m_screen.writeEnabled[c]) {
+            m_screen.writePicture[c] = GameScreen::WritePicture::Write;
+            m_screen.writeEnabled[c] = false;
+        }
+    }
+    CellColour colour;
+    const int32_t written = FillCell(player.sheet, combination, value, m_bonus, &colour);
+    m_view.playSound(written < 0 ? DownWriteSound : WriteSound);
+    showCell(combination, written, colour);
+    showTotal();
+    rankAndShowPlace();
+    clearDice();
+    betweenTurns();
+    m_view.refresh();
+}
+
+bool DiceGame::requestClose()
+{
+    if (!m_data.gameRunning)
+        return true;
+    if (!m_boxes.askYesNo("Выйти из игры?\r\nЭто отрицательно скажется на ваших показателях."))
+        return false;
+    m_quit = true;
+    m_data.gameRunning = false;
+    m_view.gameOver();
+    return true;
+}

@@ -1,0 +1,87 @@
+#include "game/gamebooking.h"
+
+#include "data/ratingbook.h"
+#include "results/recordrule.h"
+
+#include <algorithm>
+
+int FindRatingEntry(const SharedData &data, const GamePlayer &player)
+{
+    const int first = player.isHuman() ? 31 : 1;
+    const int last = player.isHuman() ? data.ratedCount() : 30;
+    for (int e = first; e <= last; ++e) {
+        if (data.Rating[e].Name == player.name)
+            return e;
+    }
+    return 0;
+}
+
+void MarkGameRunning(SharedData &data, const GamePlayers &players, int count)
+{
+    for (int i = 1; i <= count; ++i) {
+        const int e = FindRatingEntry(data, players[i]);
+        if (e > 30)
+            data.Rating[e].Status[1] = kInGame;
+    }
+}
+
+int32_t GameScore(const GamePlayer &player, int entry, bool quit, int difficulty)
+{
+    const int32_t total = player.sheet[kTotalCell];
+    if (entry >= 1 && entry <= 30)
+        return total + 60 - 10 * difficulty;
+    return quit ? 0 : total;
+}
+
+bool BookGame(SharedData &data, const GamePlayers &players, int count, bool quit, int difficulty,
+              double today)
+{
+    bool recordsChanged = false;
+    for (int i = 1; i <= count; ++i) {
+        const GamePlayer &player = players[i];
+        const int entry = FindRatingEntry(data, player);
+        const bool computerOpponent = entry >= 1 && entry <= 30;
+        if (quit && computerOpponent)
+            continue;
+        const int32_t score = GameScore(player, entry, quit, difficulty);
+
+        const int row = EnterRecordRow(data.Records, kFirstGameRow, kLastGameRow, score);
+        if (row != 0) {
+            TRecordEntry &record = data.Records[row];
+            record.Name = player.name;
+            record.Date = today;
+            std::copy(player.sheet.begin(), player.sheet.begin() + kCombinations,
+                      record.ComboScores.begin());
+            record.Difficulty = player.isHuman() ? 0 : uint8_t(difficulty);
+            recordsChanged = true;
+        }
+        if (entry != 0)
+            BookGameScore(data.Rating[entry], score);
+    }
+    return recordsChanged;
+}
+
+Standings RankPlayers(const GamePlayers &players, int count)
+{
+    Standings order{};
+    int listed = 0;
+    for (int i = 1; i <= count; ++i) {
+        int at = 1;
+        while (at <= listed && players[order[at]].sheet[kTotalCell] >= players[i].sheet[kTotalCell])
+            ++at;
+        for (int m = listed + 1; m > at; --m)
+            order[m] = order[m - 1];
+        order[at] = uint8_t(i);
+        ++listed;
+    }
+    return order;
+}
+
+int PlaceOf(const Standings &standings, int count, int player)
+{
+    for (int a = 1; a <= count; ++a) {
+        if (standings[a] == player)
+            return a;
+    }
+    return 0;
+}

@@ -1,0 +1,104 @@
+#include "game/scoring.h"
+
+#include <cstdlib>
+
+const OneBased<const char *, 17> SheetLabels = {{
+    "1:", "2:", "3:", "4:", "5:", "6:", "Пара:", "Тройка:", "Каре:", "Покер:", "2+2:", "3+2:",
+    "Мал.Стрит:", "Бол.Стрит:", "Мал.Сумма:", "Бол.Сумма:", "Всего:",
+}};
+
+namespace {
+
+constexpr int32_t kFaceStrike = -40;
+constexpr int32_t kStrike = -10;
+
+// The highest face shown by at least n dice, or 0.
+int highestWithAtLeast(const OneBased<int, 6> &count, int n)
+{
+    int found = 0;
+    for (int f = 1; f <= 6; ++f) {
+        if (count[f] >= n)
+            found = f;
+    }
+    return found;
+}
+
+// "2+2:" and "3+2:": the lowest face on exactly n dice and the lowest other face on two or more.
+int32_t twoGroups(const OneBased<int, 6> &count, int n)
+{
+    int first = 0;
+    for (int f = 1; f <= 6 && first == 0; ++f) {
+        if (count[f] == n)
+            first = f;
+    }
+    int second = 0;
+    for (int f = 1; f <= 6 && second == 0; ++f) {
+        if (f != first && count[f] >= 2)
+            second = f;
+    }
+    if (first == 0 || second == 0)
+        return kStrike;
+    return n * first + 2 * second;
+}
+
+int32_t straightValue(int throwNumber, int step)
+{
+    return std::abs(((throwNumber + 1) / 2 - 3) * step);
+}
+
+} // namespace
+
+int32_t CombCheck(const Hand &hand, uint8_t throwNumber, int combination)
+{
+    OneBased<int, 6> count{};
+    int sum = 0;
+    for (uint8_t face : hand) {
+        ++count[face];
+        sum += face;
+    }
+    const bool straightCore = count[2] == 1 && count[3] == 1 && count[4] == 1 && count[5] == 1;
+
+    switch (combination) {
+    case 1: case 2: case 3: case 4: case 5: case 6:
+        return count[combination] <= 2 ? kFaceStrike : combination * count[combination];
+    case 7: case 8: case 9: {
+        const int n = combination - 5;
+        const int face = highestWithAtLeast(count, n);
+        return face == 0 ? kStrike : n * face;
+    }
+    case 10: {
+        const int face = highestWithAtLeast(count, 5);
+        if (face == 0)
+            return kStrike;
+        switch (throwNumber) {
+        case 1: return 80;
+        case 2: return 60;
+        case 3: return 50;
+        default: return 5 * face;
+        }
+    }
+    case 11: return twoGroups(count, 2);
+    case 12: return twoGroups(count, 3);
+    case 13: return straightCore && count[1] == 1 ? straightValue(throwNumber, 15) : kStrike;
+    case 14: return straightCore && count[6] == 1 ? straightValue(throwNumber, 20) : kStrike;
+    case 15: return 35 - sum;
+    default: return sum;
+    }
+}
+
+int32_t FillCell(ScoreSheet &sheet, int combination, int32_t value, int bonusCombination,
+                 CellColour *colour)
+{
+    CellColour shown;
+    if (combination == bonusCombination) {
+        value += value > 0 ? 10 : -10;
+        shown = value > 0 ? CellColour::White : CellColour::Yellow;
+    } else {
+        shown = value < 0 ? CellColour::Navy : CellColour::Green;
+    }
+    if (colour)
+        *colour = shown;
+    sheet[combination] = value;
+    sheet[kTotalCell] += value;
+    return value;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "data/onebased.h"
+
+#include <cstdint>
+
+// Cells 1..16 are the combinations, 17 the total; 0 means open.
+using ScoreSheet = OneBased<int32_t, 17>;
+constexpr int kTotalCell = 17;
+constexpr int kCombinations = 16;
+
+// Five kept faces in the order they were kept; order plays no part in the valuation.
+using Hand = OneBased<uint8_t, 5>;
+
+// The value of a combination (1..16) for the kept hand completed on throw 1, 2 or 3.
+int32_t CombCheck(const Hand &hand, uint8_t throwNumber, int combination);
+
+// How a filled cell is coloured in the turn it was filled.
+enum class CellColour { Navy, Green, White, Yellow };
+
+// Applies the bonus rule, fills the cell and adds to the total; returns the final value.
+int32_t FillCell(ScoreSheet &sheet, int combination, int32_t value, int bonusCombination,
+                 CellColour *colour = nullptr);
+
+// Labels of rows 1..17.
+extern const OneBased<const char *, 17> SheetLabels;

@@ -1,0 +1,21 @@
+#include "platform/systemclock.h"
+
+#include <chrono>
+#include <ctime>
+
+double SystemClock::today() const
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    const std::chrono::year_month_day date{std::chrono::year(local.tm_year + 1900),
+                                           std::chrono::month(unsigned(local.tm_mon + 1)),
+                                           std::chrono::day(unsigned(local.tm_mday))};
+    // Stored dates count days from 30 December 1899.
+    const std::chrono::sys_days epoch{std::chrono::year(1899) / 12 / 30};
+    return double((std::chrono::sys_days(date) - epoch).count());
+}

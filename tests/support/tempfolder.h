@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+// A fresh folder per test, removed afterwards.
+class TempFolder
+{
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
+
+    const std::filesystem::path &path() const { return m_path; }
+    std::filesystem::path file(const char *name) const { return m_path / name; }
+    std::vector<uint8_t> read(const char *name) const;
+    void write(const char *name, const std::vector<uint8_t> &bytes) const;
+
+private:
+    std::filesystem::path m_path;
+};
