@@ -46,8 +46,10 @@ void clampNames(OneBased<TSaveSlot, N> &slots)
 {
     for (auto &slot : slots) {
         slot.Title.clampLength();
-        for (auto &name : slot.Names)
-            name.clampLength();
+        // A tournament keeps its counters where names 11..30 would be.
+        const std::size_t names = slot.IsCham ? 30 : 10;
+        for (std::size_t k = 1; k <= names; ++k)
+            slot.Names[k].clampLength();
     }
 }
 

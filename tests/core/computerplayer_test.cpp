@@ -1,0 +1,129 @@
+#include "game/computerplayer.h"
+
+#include "tests/support/scriptedrandom.h"
+
+#include <gtest/gtest.h>
+
+TEST(ComputerStrength, ScalesWithDifficultyAndRatingGroup)
+{
+    // Difficulty 5, rating places 5..8: the factor is exactly 1.
+    for (int e = 1; e <= 40; ++e)
+        EXPECT_EQ(ComputerStrength(e, 5, 5), e);
+    EXPECT_EQ(ComputerStrength(40, 10, 1), 52);  // 1.31 * 40 = 52.4
+    EXPECT_EQ(ComputerStrength(1, 1, 40), 1);    // 0.68
+    EXPECT_EQ(ComputerStrength(40, 1, 40), 27);  // 27.2
+    EXPECT_EQ(ComputerStrength(30, 5, 1), 30);   // 1.01 * 30 = 30.3
+    EXPECT_EQ(ComputerStrength(30, 7, 9), 33);   // 1.11 * 30 = 33.3
+}
+
+TEST(ComputerValue, TableBoundaries)
+{
+    // Face rows: 12 strikes, 13 gives three dice, 34 four, 40 five.
+    EXPECT_EQ(ComputerValue(4, 12, 1, 1, 2), 0);
+    EXPECT_EQ(ComputerValue(4, 13, 1, 1, 2), 12);
+    EXPECT_EQ(ComputerValue(4, 33, 1, 1, 2), 12);
+    EXPECT_EQ(ComputerValue(4, 34, 1, 1, 2), 16);
+    EXPECT_EQ(ComputerValue(4, 40, 1, 1, 2), 20);
+    EXPECT_EQ(ComputerValue(7, 1, 2, 1, 3), -10);
+    EXPECT_EQ(ComputerValue(7, 16, 2, 1, 3), 4);
+    EXPECT_EQ(ComputerValue(7, 17, 2, 1, 3), 10);
+    EXPECT_EQ(ComputerValue(8, 17, 3, 1, 1), 18);
+    EXPECT_EQ(ComputerValue(9, 9, 1, 1, 2), -10);
+    EXPECT_EQ(ComputerValue(9, 26, 1, 1, 2), 4);
+    EXPECT_EQ(ComputerValue(9, 27, 1, 1, 2), 16);
+    EXPECT_EQ(ComputerValue(10, 28, 1, 1, 2), -10);
+    EXPECT_EQ(ComputerValue(10, 29, 1, 1, 2), 50);
+    EXPECT_EQ(ComputerValue(10, 36, 1, 1, 2), 60);
+    EXPECT_EQ(ComputerValue(10, 40, 1, 1, 2), 80);
+    EXPECT_EQ(ComputerValue(11, 7, 1, 2, 3), -10);
+    EXPECT_EQ(ComputerValue(11, 8, 1, 2, 3), 8);   // 2 * (1 + 3)
+    EXPECT_EQ(ComputerValue(11, 15, 1, 2, 3), 12); // 2 * (1 + 2 + 3)
+    EXPECT_EQ(ComputerValue(11, 31, 1, 2, 3), 20); // 2 * (1 + 3 + 6)
+    EXPECT_EQ(ComputerValue(12, 12, 1, 2, 3), -10);
+    EXPECT_EQ(ComputerValue(12, 13, 1, 2, 3), 9);  // 3 + 6
+    EXPECT_EQ(ComputerValue(12, 17, 1, 2, 3), 13); // 3 + 10
+    EXPECT_EQ(ComputerValue(12, 25, 1, 2, 3), 16); // 12 + 4
+    EXPECT_EQ(ComputerValue(12, 33, 1, 2, 3), 24); // 12 + 12
+    EXPECT_EQ(ComputerValue(13, 20, 1, 1, 2), -10);
+    EXPECT_EQ(ComputerValue(13, 21, 1, 1, 2), 15);
+    EXPECT_EQ(ComputerValue(13, 30, 1, 1, 2), 30);
+    EXPECT_EQ(ComputerValue(14, 29, 1, 1, 2), 20);
+    EXPECT_EQ(ComputerValue(14, 30, 1, 1, 2), 40);
+}
+
+TEST(ComputerValue, SumsAlwaysGetSixteenToThirty)
+{
+    const std::pair<int, int32_t> expected[] = {{1, 16},  {3, 18},  {4, 19},  {9, 21},  {10, 21},
+                                                {33, 26}, {34, 27}, {39, 29}, {40, 30}, {52, 30}};
+    for (const auto &[o, v] : expected) {
+        EXPECT_EQ(ComputerValue(15, o, 1, 1, 2), v) << o;
+        EXPECT_EQ(ComputerValue(16, o, 1, 1, 2), v) << o;
+    }
+}
+
+TEST(ComputerMove, DrawsInOrderAndRedrawsTakenCombinations)
+{
+    ScoreSheet sheet{};
+    sheet[3] = 9;
+    ScriptedRandom random;
+    random.pushUniform(1, 3);  // taken: drawn again
+    random.pushUniform(1, 7);  // "Пара:"
+    random.pushUniform(1, 20); // e
+    random.pushUniform(1, 2);  // r1
+    random.pushUniform(1, 1);  // r2
+    random.pushUniform(1, 2);  // r3 equal to r1: drawn again
+    random.pushUniform(1, 3);
+    const auto move = ComputerMove(sheet, 7, 5, 5, random);
+    EXPECT_EQ(random.remaining(), 0u);
+    EXPECT_EQ(move.combination, 7);
+    EXPECT_EQ(move.value, 2 * (2 + 3) + 10); // strength 20, on the bonus combination
+    EXPECT_EQ(move.colour, CellColour::White);
+    EXPECT_EQ(sheet[7], 20);
+    EXPECT_EQ(sheet[kTotalCell], 20);
+}
+
+TEST(ComputerMove, FaceRowStrikeIsRedrawnWhileOtherRowsAreOpen)
+{
+    ScoreSheet sheet{};
+    ScriptedRandom random;
+    // A weak draw on "2:" is thrown away while "Пара:" .. "Бол.Стрит:" are open...
+    for (int v : {2, 5, 1, 1, 2})
+        random.pushUniform(1, v);
+    // ...and the move starts again: "Бол.Сумма:" with strength 40.
+    for (int v : {16, 40, 1, 1, 2})
+        random.pushUniform(1, v);
+    const auto move = ComputerMove(sheet, 25, 5, 5, random);
+    EXPECT_EQ(move.combination, 16);
+    EXPECT_EQ(move.value, 30);
+    EXPECT_EQ(sheet[2], 0);
+}
+
+TEST(ComputerMove, LastFaceRowIsStruckAtOnce)
+{
+    ScoreSheet sheet{};
+    for (int c = 1; c <= kCombinations; ++c)
+        sheet[c] = c == 6 ? 0 : 5;
+    sheet[kTotalCell] = 75;
+    ScriptedRandom random;
+    for (int v : {6, 12, 1, 1, 2})
+        random.pushUniform(1, v);
+    const auto move = ComputerMove(sheet, 6, 5, 5, random);
+    EXPECT_EQ(move.value, -50);
+    EXPECT_EQ(move.colour, CellColour::Yellow);
+    EXPECT_EQ(sheet[kTotalCell], 25);
+}
+
+TEST(ComputerMoveText, RussianEndings)
+{
+    const Str17 latvia = Str17::fromText("Латвия");
+    const Str17 brazil = Str17::fromText("Бразилия");
+    const Str17 egypt = Str17::fromText("Египет");
+    EXPECT_EQ(ComputerMoveText(latvia, 21), "Латвия получила 21 очко.");
+    EXPECT_EQ(ComputerMoveText(egypt, 21), "Египет получил  21 очко.");
+    EXPECT_EQ(ComputerMoveText(brazil, 22), "Бразилия получила 22 очка.");
+    EXPECT_EQ(ComputerMoveText(egypt, 12), "Египет получил  12 очков.");
+    EXPECT_EQ(ComputerMoveText(egypt, -10), "Египет получил  -10 очков.");
+    EXPECT_EQ(ComputerMoveText(egypt, 4), "Египет получил  4 очка.");
+    EXPECT_EQ(ComputerMoveText(egypt, 30), "Египет получил  30 очков.");
+    EXPECT_EQ(ComputerMoveText(Str17::fromText("Русь"), 33), "Русь получила 33 очка.");
+}
