@@ -3,14 +3,17 @@
 #include <array>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 // The bytes of one record as stored, read the way the sums define them.
-template <typename Record>
-class RecordBytes
+template <typename Record> class RecordBytes
 {
 public:
-    explicit RecordBytes(const Record &record) { std::memcpy(m_bytes.data(), &record, sizeof record); }
+    explicit RecordBytes(const Record &record)
+    {
+        std::memcpy(m_bytes.data(), &record, sizeof record);
+    }
     uint32_t b(std::size_t offset) const { return m_bytes[offset]; }
     uint32_t d(std::size_t offset) const
     {
@@ -24,7 +27,10 @@ private:
 };
 
 // Unsigned arithmetic wraps as the sums require; weights may be negative.
-constexpr uint32_t w(int weight) { return uint32_t(weight); }
+constexpr uint32_t w(int weight)
+{
+    return uint32_t(weight);
+}
 
 uint32_t ratingTerms(const RecordBytes<TRatingEntry> &e)
 {

@@ -7,7 +7,8 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 
 constexpr std::size_t kClubRecordSize = 54;
 constexpr std::size_t kClubRecords = 10;
@@ -29,20 +30,17 @@ Str17 unmask(const ClubRecord &record)
     return password;
 }
 
-template <std::size_t N>
-void clampNames(OneBased<TRatingEntry, N> &entries)
+template <std::size_t N> void clampNames(OneBased<TRatingEntry, N> &entries)
 {
     for (auto &entry : entries)
         entry.Name.clampLength();
 }
-template <std::size_t N>
-void clampNames(OneBased<TRecordEntry, N> &entries)
+template <std::size_t N> void clampNames(OneBased<TRecordEntry, N> &entries)
 {
     for (auto &entry : entries)
         entry.Name.clampLength();
 }
-template <std::size_t N>
-void clampNames(OneBased<TSaveSlot, N> &slots)
+template <std::size_t N> void clampNames(OneBased<TSaveSlot, N> &slots)
 {
     for (auto &slot : slots) {
         slot.Title.clampLength();
@@ -76,10 +74,9 @@ bool DataFiles::save(const char *file, const void *bytes, std::size_t size)
 }
 
 template <typename Record, std::size_t N>
-DataFiles::Load DataFiles::loadChecked(const char *file, OneBased<Record, N> &records,
-                                       const Messages &messages,
-                                       int32_t (*checksum)(const SharedData &),
-                                       int32_t Record::*stored)
+DataFiles::Load
+DataFiles::loadChecked(const char *file, OneBased<Record, N> &records, const Messages &messages,
+                       int32_t (*checksum)(const SharedData &), int32_t Record::*stored)
 {
     const auto path = pathOf(file);
     const auto bytes = filestore::read(path);
@@ -121,8 +118,9 @@ void DataFiles::LoadClub()
         return;
     }
     if (!bytes) {
-        m_boxes.show(MessageBoxes::Kind::Warning,
-                     "Не удается найти или открыть файл с клубом игроков!\r\nРезультаты обнулятся.");
+        m_boxes.show(
+            MessageBoxes::Kind::Warning,
+            "Не удается найти или открыть файл с клубом игроков!\r\nРезультаты обнулятся.");
     } else {
         filestore::keepDamagedCopy(path);
         m_boxes.show(MessageBoxes::Kind::Warning,

@@ -9,17 +9,25 @@
 #include <unistd.h>
 #endif
 
-namespace filestore {
+namespace filestore
+{
 
 std::optional<std::vector<uint8_t>> read(const std::filesystem::path &path)
 {
+    // A folder or device in the file's place counts as a file that cannot be opened.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    try {
+        std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                   std::istreambuf_iterator<char>());
+        return bytes;
+    } catch (const std::exception &) {
         return std::nullopt;
-    return bytes;
+    }
 }
 
 bool writeWhole(const std::filesystem::path &path, const void *bytes, std::size_t size)
@@ -49,7 +57,8 @@ void keepDamagedCopy(const std::filesystem::path &path)
     std::filesystem::path copy = path;
     copy += ".bad";
     std::error_code error;
-    std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing, error);
+    std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing,
+                               error);
 }
 
 } // namespace filestore

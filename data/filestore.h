@@ -8,7 +8,8 @@
 
 // Whole-file reads and writes. A write goes to a temporary file beside the target that then
 // replaces it, so a crash leaves either the old or the new file, never half of one.
-namespace filestore {
+namespace filestore
+{
 std::optional<std::vector<uint8_t>> read(const std::filesystem::path &path);
 bool writeWhole(const std::filesystem::path &path, const void *bytes, std::size_t size);
 // Keeps a damaged file as "<name>.bad" before it is reset, for recovery by hand.

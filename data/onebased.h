@@ -4,8 +4,7 @@
 #include <cstddef>
 
 // A fixed array indexed from 1, as every entry number of the game is.
-template <typename T, std::size_t N>
-struct OneBased {
+template <typename T, std::size_t N> struct OneBased {
     T items[N];
 
     T &operator[](std::size_t i)

@@ -4,13 +4,13 @@
 
 // The records every window works on in place, from start-up to exit.
 struct SharedData {
-    OneBased<TRatingEntry, 41> Rating{};   // 1..30 computers, 31..40 club, 41 checksum
-    OneBased<TRecordEntry, 31> Records{};  // 1..20 games, 21..30 prizes, 31 checksum
-    OneBased<TSaveSlot, 11> Slots{};       // 1..10 slots, 11 checksum
+    OneBased<TRatingEntry, 41> Rating{};  // 1..30 computers, 31..40 club, 41 checksum
+    OneBased<TRecordEntry, 31> Records{}; // 1..20 games, 21..30 prizes, 31 checksum
+    OneBased<TSaveSlot, 11> Slots{};      // 1..10 slots, 11 checksum
     OneBased<Str17, 10> ClubNames{};
-    OneBased<Str17, 10> ClubPasswords{};   // plain in memory, masked on disk
+    OneBased<Str17, 10> ClubPasswords{}; // plain in memory, masked on disk
     uint8_t ClubCount = 0;
-    OneBased<uint8_t, 40> RatingOrder{};   // rating entries, highest rating points first
+    OneBased<uint8_t, 40> RatingOrder{}; // rating entries, highest rating points first
 
     uint8_t CurTurSlot = 0;
     uint8_t CurChamSlot = 0;

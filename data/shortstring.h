@@ -9,8 +9,7 @@
 #include <string_view>
 
 // A length byte and a fixed room of code page 1251 characters, as kept in memory and on disk.
-template <std::size_t Capacity>
-struct ShortString {
+template <std::size_t Capacity> struct ShortString {
     uint8_t Length;
     char Chars[Capacity];
 

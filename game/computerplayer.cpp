@@ -4,7 +4,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 bool anyOpen(const ScoreSheet &sheet, int from, int to)
 {
@@ -32,7 +33,12 @@ int32_t sumValue(int o)
 bool takesFeminineVerb(char last)
 {
     switch (uint8_t(last)) {
-    case 0xC0: case 0xDC: case 0xDF: case 0xE0: case 0xFC: case 0xFF:
+    case 0xC0:
+    case 0xDC:
+    case 0xDF:
+    case 0xE0:
+    case 0xFC:
+    case 0xFF:
         return true;
     default:
         return false;
@@ -52,14 +58,23 @@ int ComputerStrength(int e, int difficulty, int level)
 int32_t ComputerValue(int b, int o, int r1, int r2, int r3)
 {
     switch (b) {
-    case 1: case 2: case 3: case 4: case 5: case 6:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
         if (o <= 12)
             return 0;
         return o <= 33 ? 3 * b : o <= 39 ? 4 * b : 5 * b;
-    case 7: return o <= 1 ? -10 : o <= 16 ? 2 * r1 : 2 * (r1 + 3);
-    case 8: return o <= 1 ? -10 : o <= 16 ? 3 * r1 : 3 * (r1 + 3);
-    case 9: return o <= 9 ? -10 : o <= 26 ? 4 * r1 : 4 * (r1 + 3);
-    case 10: return o <= 28 ? -10 : o <= 35 ? 50 : o <= 39 ? 60 : 80;
+    case 7:
+        return o <= 1 ? -10 : o <= 16 ? 2 * r1 : 2 * (r1 + 3);
+    case 8:
+        return o <= 1 ? -10 : o <= 16 ? 3 * r1 : 3 * (r1 + 3);
+    case 9:
+        return o <= 9 ? -10 : o <= 26 ? 4 * r1 : 4 * (r1 + 3);
+    case 10:
+        return o <= 28 ? -10 : o <= 35 ? 50 : o <= 39 ? 60 : 80;
     case 11:
         if (o <= 7)
             return -10;
@@ -74,9 +89,12 @@ int32_t ComputerValue(int b, int o, int r1, int r2, int r3)
         if (o <= 24)
             return 3 * r1 + 2 * (r2 + 3);
         return o <= 32 ? 3 * (r1 + 3) + 2 * r2 : 3 * (r1 + 3) + 2 * (r3 + 3);
-    case 13: return o <= 20 ? -10 : o <= 29 ? 15 : 30;
-    case 14: return o <= 20 ? -10 : o <= 29 ? 20 : 40;
-    default: return sumValue(o);
+    case 13:
+        return o <= 20 ? -10 : o <= 29 ? 15 : 30;
+    case 14:
+        return o <= 20 ? -10 : o <= 29 ? 20 : 40;
+    default:
+        return sumValue(o);
     }
 }
 

@@ -7,7 +7,8 @@
 #include "platform/messageboxes.h"
 #include "platform/randomsource.h"
 
-namespace {
+namespace
+{
 
 constexpr int kUpperRow = 1;
 constexpr int kLowerRow = 2;
@@ -64,8 +65,8 @@ DiceGame::Result DiceGame::finish()
 {
     Result result;
     result.quit = m_quit;
-    result.recordsChanged = BookGame(m_data, players, playerCount, m_quit, m_data.CurDifficulty,
-                                     m_clock.today());
+    result.recordsChanged =
+        BookGame(m_data, players, playerCount, m_quit, m_data.CurDifficulty, m_clock.today());
     m_files.SaveRating();
     if (result.recordsChanged)
         m_files.SaveRecords();
@@ -203,10 +204,11 @@ void DiceGame::writeStep()
 {
     m_screen.status = kStatusWrite;
     const ScoreSheet &sheet = players[m_current].sheet;
+    const auto values = CombCheckAll(m_hand, uint8_t(m_throws));
     for (int c = 1; c <= kCombinations; ++c) {
         const bool open = sheet[c] == 0;
-        m_screen.writePicture[c] = !open || CombCheck(c) >= 1 ? GameScreen::WritePicture::Write
-                                                              : GameScreen::WritePicture::Strike;
+        m_screen.writePicture[c] = !open || values[c] >= 1 ? GameScreen::WritePicture::Write
+                                                           : GameScreen::WritePicture::Strike;
         m_screen.writeEnabled[c] = open;
     }
     m_screen.goButton.enabled = false;

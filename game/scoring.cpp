@@ -3,11 +3,27 @@
 #include <cstdlib>
 
 const OneBased<const char *, 17> SheetLabels = {{
-    "1:", "2:", "3:", "4:", "5:", "6:", "Пара:", "Тройка:", "Каре:", "Покер:", "2+2:", "3+2:",
-    "Мал.Стрит:", "Бол.Стрит:", "Мал.Сумма:", "Бол.Сумма:", "Всего:",
+    "1:",
+    "2:",
+    "3:",
+    "4:",
+    "5:",
+    "6:",
+    "Пара:",
+    "Тройка:",
+    "Каре:",
+    "Покер:",
+    "2+2:",
+    "3+2:",
+    "Мал.Стрит:",
+    "Бол.Стрит:",
+    "Мал.Сумма:",
+    "Бол.Сумма:",
+    "Всего:",
 }};
 
-namespace {
+namespace
+{
 
 constexpr int32_t kFaceStrike = -40;
 constexpr int32_t kStrike = -10;
@@ -48,20 +64,39 @@ int32_t straightValue(int throwNumber, int step)
 
 } // namespace
 
-int32_t CombCheck(const Hand &hand, uint8_t throwNumber, int combination)
+namespace
 {
+
+// What every rule needs of a hand, counted once.
+struct HandCounts {
     OneBased<int, 6> count{};
     int sum = 0;
-    for (uint8_t face : hand) {
-        ++count[face];
-        sum += face;
-    }
-    const bool straightCore = count[2] == 1 && count[3] == 1 && count[4] == 1 && count[5] == 1;
+    bool straightCore = false;
 
+    explicit HandCounts(const Hand &hand)
+    {
+        for (uint8_t face : hand) {
+            ++count[face];
+            sum += face;
+        }
+        straightCore = count[2] == 1 && count[3] == 1 && count[4] == 1 && count[5] == 1;
+    }
+};
+
+int32_t valueOf(const HandCounts &h, uint8_t throwNumber, int combination)
+{
+    const auto &count = h.count;
     switch (combination) {
-    case 1: case 2: case 3: case 4: case 5: case 6:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
         return count[combination] <= 2 ? kFaceStrike : combination * count[combination];
-    case 7: case 8: case 9: {
+    case 7:
+    case 8:
+    case 9: {
         const int n = combination - 5;
         const int face = highestWithAtLeast(count, n);
         return face == 0 ? kStrike : n * face;
@@ -71,19 +106,45 @@ int32_t CombCheck(const Hand &hand, uint8_t throwNumber, int combination)
         if (face == 0)
             return kStrike;
         switch (throwNumber) {
-        case 1: return 80;
-        case 2: return 60;
-        case 3: return 50;
-        default: return 5 * face;
+        case 1:
+            return 80;
+        case 2:
+            return 60;
+        case 3:
+            return 50;
+        default:
+            return 5 * face;
         }
     }
-    case 11: return twoGroups(count, 2);
-    case 12: return twoGroups(count, 3);
-    case 13: return straightCore && count[1] == 1 ? straightValue(throwNumber, 15) : kStrike;
-    case 14: return straightCore && count[6] == 1 ? straightValue(throwNumber, 20) : kStrike;
-    case 15: return 35 - sum;
-    default: return sum;
+    case 11:
+        return twoGroups(count, 2);
+    case 12:
+        return twoGroups(count, 3);
+    case 13:
+        return h.straightCore && count[1] == 1 ? straightValue(throwNumber, 15) : kStrike;
+    case 14:
+        return h.straightCore && count[6] == 1 ? straightValue(throwNumber, 20) : kStrike;
+    case 15:
+        return 35 - h.sum;
+    default:
+        return h.sum;
     }
+}
+
+} // namespace
+
+int32_t CombCheck(const Hand &hand, uint8_t throwNumber, int combination)
+{
+    return valueOf(HandCounts(hand), throwNumber, combination);
+}
+
+OneBased<int32_t, 16> CombCheckAll(const Hand &hand, uint8_t throwNumber)
+{
+    const HandCounts counts(hand);
+    OneBased<int32_t, 16> values;
+    for (int c = 1; c <= kCombinations; ++c)
+        values[c] = valueOf(counts, throwNumber, c);
+    return values;
 }
 
 int32_t FillCell(ScoreSheet &sheet, int combination, int32_t value, int bonusCombination,

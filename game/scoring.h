@@ -14,6 +14,8 @@ using Hand = OneBased<uint8_t, 5>;
 
 // The value of a combination (1..16) for the kept hand completed on throw 1, 2 or 3.
 int32_t CombCheck(const Hand &hand, uint8_t throwNumber, int combination);
+// All sixteen values at once, as the write step needs them.
+OneBased<int32_t, 16> CombCheckAll(const Hand &hand, uint8_t throwNumber);
 
 // How a filled cell is coloured in the turn it was filled.
 enum class CellColour { Navy, Green, White, Yellow };

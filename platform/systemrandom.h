@@ -2,15 +2,18 @@
 
 #include "platform/randomsource.h"
 
-#include <random>
+#include <cstdint>
 
-// The run-time generator, seeded once from the clock.
+// The run-time generator (a permuted congruential generator), seeded once from the clock.
 class SystemRandom : public RandomSource
 {
 public:
     SystemRandom();
+    explicit SystemRandom(uint64_t seed);
     int below(int n) override;
 
 private:
-    std::mt19937 m_engine;
+    uint32_t next();
+
+    uint64_t m_state = 0;
 };

@@ -5,7 +5,8 @@
 #include <cstring>
 #include <memory>
 
-namespace {
+namespace
+{
 
 // SharedData is large; keep it off the test's stack.
 std::unique_ptr<SharedData> zeroData()
@@ -61,8 +62,8 @@ TEST(Checksums, RecordsTermsByHand)
     EXPECT_EQ(RecordsChecksum(*data), -528 + 700 + 6 - 120 + 3);
 
     const int32_t before = RecordsChecksum(*data);
-    data->Records[2].Date = 45000.0;   // dates are not covered
-    data->Records[31].Score = 5;       // nor is entry 31
+    data->Records[2].Date = 45000.0; // dates are not covered
+    data->Records[31].Score = 5;     // nor is entry 31
     EXPECT_EQ(RecordsChecksum(*data), before);
 }
 
@@ -70,15 +71,15 @@ TEST(Checksums, SlotTermsByHand)
 {
     auto data = zeroData();
     TSaveSlot &slot = data->Slots[1];
-    slot.IsCham = 1;                        // 11
-    slot.Title = Str21::fromBytes("T");     // -9 * 'T' (byte 2); the length byte is not covered
-    slot.Reserved[1] = 1;                   // 4
-    slot.Names[1] = Str17::fromBytes("a");  // (1-0)*1 + (1-1)*'a'
-    slot.Names[2] = Str17::fromBytes("b");  // (2-0)*1 + (2-1)*'b'
-    slot.Cham.Balls[1] = 3;                 // (1-2)*3
-    slot.Cham.Points[30] = 2;               // (30-5)*2
-    slot.Cham.ChamDiff[8] = 100;            // -(8-8)*100
-    slot.Cham.RoundsTotal = 10;             // 3*10
+    slot.IsCham = 1;                       // 11
+    slot.Title = Str21::fromBytes("T");    // -9 * 'T' (byte 2); the length byte is not covered
+    slot.Reserved[1] = 1;                  // 4
+    slot.Names[1] = Str17::fromBytes("a"); // (1-0)*1 + (1-1)*'a'
+    slot.Names[2] = Str17::fromBytes("b"); // (2-0)*1 + (2-1)*'b'
+    slot.Cham.Balls[1] = 3;                // (1-2)*3
+    slot.Cham.Points[30] = 2;              // (30-5)*2
+    slot.Cham.ChamDiff[8] = 100;           // -(8-8)*100
+    slot.Cham.RoundsTotal = 10;            // 3*10
     EXPECT_EQ(SlotsChecksum(*data), 11 - 9 * 'T' + 4 + 1 + 2 + 'b' - 3 + 50 + 30);
 
     // The last title characters and slot 11 are not covered.

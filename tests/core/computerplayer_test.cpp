@@ -9,11 +9,11 @@ TEST(ComputerStrength, ScalesWithDifficultyAndRatingGroup)
     // Difficulty 5, rating places 5..8: the factor is exactly 1.
     for (int e = 1; e <= 40; ++e)
         EXPECT_EQ(ComputerStrength(e, 5, 5), e);
-    EXPECT_EQ(ComputerStrength(40, 10, 1), 52);  // 1.31 * 40 = 52.4
-    EXPECT_EQ(ComputerStrength(1, 1, 40), 1);    // 0.68
-    EXPECT_EQ(ComputerStrength(40, 1, 40), 27);  // 27.2
-    EXPECT_EQ(ComputerStrength(30, 5, 1), 30);   // 1.01 * 30 = 30.3
-    EXPECT_EQ(ComputerStrength(30, 7, 9), 33);   // 1.11 * 30 = 33.3
+    EXPECT_EQ(ComputerStrength(40, 10, 1), 52); // 1.31 * 40 = 52.4
+    EXPECT_EQ(ComputerStrength(1, 1, 40), 1);   // 0.68
+    EXPECT_EQ(ComputerStrength(40, 1, 40), 27); // 27.2
+    EXPECT_EQ(ComputerStrength(30, 5, 1), 30);  // 1.01 * 30 = 30.3
+    EXPECT_EQ(ComputerStrength(30, 7, 9), 33);  // 1.11 * 30 = 33.3
 }
 
 TEST(ComputerValue, TableBoundaries)

@@ -13,12 +13,17 @@
 
 using ::testing::ElementsAre;
 
-namespace {
+namespace
+{
 
-const char *const kNoClub = "Не удается найти или открыть файл с клубом игроков!\r\nРезультаты обнулятся.";
-const char *const kNoRating = "Не удается найти или открыть файл с рейтингом!\r\nРезультаты обнулятся.";
-const char *const kNoRecords = "Не удается найти или открыть файл с рекордами!\r\nРезультаты обнулятся.";
-const char *const kNoSlots = "Не удается найти или открыть файл vertoxwn.sav!\r\nРезультаты обнулятся.";
+const char *const kNoClub =
+    "Не удается найти или открыть файл с клубом игроков!\r\nРезультаты обнулятся.";
+const char *const kNoRating =
+    "Не удается найти или открыть файл с рейтингом!\r\nРезультаты обнулятся.";
+const char *const kNoRecords =
+    "Не удается найти или открыть файл с рекордами!\r\nРезультаты обнулятся.";
+const char *const kNoSlots =
+    "Не удается найти или открыть файл vertoxwn.sav!\r\nРезультаты обнулятся.";
 const char *const kBadRating = "Испорченный файл с рейтингом!\r\nРезультаты обнулятся.";
 const char *const kEditedRating = "Файл с рейтингом изменялся вручную!\r\nРезультаты обнулятся.";
 const char *const kBadClub = "Испорченный файл с клубом игроков!\r\nРезультаты обнулятся.";
@@ -215,6 +220,15 @@ TEST_F(DataFilesTest, HandEditedNamesAreNoticedWhereCovered)
     restart();
     files->LoadRecords();
     EXPECT_THAT(texts(), ElementsAre(kEditedRecords));
+}
+
+TEST_F(DataFilesTest, FolderInPlaceOfAFileCannotBeOpened)
+{
+    std::filesystem::create_directory(folder.file(kRecordsFile));
+    files->LoadRecords();
+    EXPECT_THAT(texts(), ElementsAre(kNoRecords, "Не удается записать файл vertoxwn.rec!\r\n"
+                                                 "Изменения не сохранены на диске."));
+    EXPECT_EQ(data->Records[20].Date, 1.0);
 }
 
 TEST_F(DataFilesTest, AllZeroFilesPass)

@@ -4,7 +4,8 @@
 
 #include <map>
 
-namespace {
+namespace
+{
 
 Hand hand(uint8_t a, uint8_t b, uint8_t c, uint8_t d, uint8_t e)
 {
@@ -23,8 +24,18 @@ void expectValues(const Hand &h, uint8_t throwNumber, const std::map<int, int32_
 TEST(CombCheck, FiveSixesOnTheFirstThrow)
 {
     expectValues(hand(6, 6, 6, 6, 6), 1,
-                 {{6, 30}, {7, 12}, {8, 18}, {9, 24}, {10, 80}, {11, -10}, {12, -10}, {15, 5},
-                  {16, 30}, {1, -40}, {13, -10}, {14, -10}});
+                 {{6, 30},
+                  {7, 12},
+                  {8, 18},
+                  {9, 24},
+                  {10, 80},
+                  {11, -10},
+                  {12, -10},
+                  {15, 5},
+                  {16, 30},
+                  {1, -40},
+                  {13, -10},
+                  {14, -10}});
 }
 
 TEST(CombCheck, FullHouseCountsForBothTwoGroupRows)
@@ -38,7 +49,8 @@ TEST(CombCheck, FullHouseCountsForBothTwoGroupRows)
 TEST(CombCheck, TwoPairsAndFourOfAKind)
 {
     expectValues(hand(2, 2, 5, 5, 6), 1, {{11, 14}, {7, 10}, {12, -10}, {8, -10}});
-    expectValues(hand(4, 4, 4, 4, 1), 3, {{9, 16}, {11, -10}, {12, -10}, {4, 16}, {1, -40}, {8, 12}});
+    expectValues(hand(4, 4, 4, 4, 1), 3,
+                 {{9, 16}, {11, -10}, {12, -10}, {4, 16}, {1, -40}, {8, 12}});
 }
 
 TEST(CombCheck, PokerValueFollowsTheThrow)

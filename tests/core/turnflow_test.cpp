@@ -14,7 +14,8 @@
 
 using ::testing::ElementsAre;
 
-namespace {
+namespace
+{
 
 class FixedClock : public Clock
 {

@@ -1,0 +1,118 @@
+#include "data/datafiles.h"
+#include "game/dicegame.h"
+#include "game/gameview.h"
+#include "platform/clock.h"
+#include "platform/messageboxes.h"
+#include "platform/systemrandom.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace
+{
+
+class SilentBoxes : public MessageBoxes
+{
+public:
+    void show(Kind, const std::string &) override {}
+    bool askYesNo(const std::string &) override { return false; }
+};
+
+class NoView : public GameView
+{
+public:
+    void refresh() override {}
+    void playSound(int) override {}
+    void waitMs(unsigned) override {}
+    void runUntilOver() override {}
+    void gameOver() override {}
+};
+
+class FixedClock : public Clock
+{
+public:
+    double today() const override { return 46000.0; }
+};
+
+std::vector<Hand> allHands()
+{
+    std::vector<Hand> hands;
+    for (int code = 0; code < 7776; ++code) {
+        Hand hand;
+        int rest = code;
+        for (auto &face : hand) {
+            face = uint8_t(rest % 6 + 1);
+            rest /= 6;
+        }
+        hands.push_back(hand);
+    }
+    return hands;
+}
+
+// All sixteen combinations of every ordered hand at every throw; time is per hand and throw.
+void BM_ValueAllCombinations(benchmark::State &state)
+{
+    const auto hands = allHands();
+    for (auto _ : state) {
+        for (const Hand &hand : hands) {
+            for (uint8_t t = 1; t <= 3; ++t) {
+                auto values = CombCheckAll(hand, t);
+                benchmark::DoNotOptimize(values);
+            }
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * int64_t(hands.size()) * 3);
+}
+BENCHMARK(BM_ValueAllCombinations)->Unit(benchmark::kMillisecond);
+
+// Ten computer players, sixteen turns, without the booking.
+void BM_ComputerOnlyGame(benchmark::State &state)
+{
+    auto data = std::make_unique<SharedData>();
+    data->CurDifficulty = 6;
+    SilentBoxes boxes;
+    DataFiles files(*data, boxes, std::filesystem::temp_directory_path());
+    SystemRandom random;
+    FixedClock clock;
+    NoView view;
+    DiceGame game({*data, files, random, boxes, clock}, view);
+    game.playerCount = 10;
+    for (int i = 1; i <= 10; ++i) {
+        game.players[i].name = Str17::fromText(ComputerNames[i]);
+        game.players[i].level = uint8_t(i * 4);
+    }
+    for (auto _ : state) {
+        game.start(false, "");
+        benchmark::DoNotOptimize(game.players[10].sheet[kTotalCell]);
+    }
+}
+BENCHMARK(BM_ComputerOnlyGame)->Unit(benchmark::kMicrosecond);
+
+// Loading all four files and writing the three checked ones back.
+void BM_LoadAndSaveFiles(benchmark::State &state)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "vertoxbench";
+    std::filesystem::create_directories(folder);
+    auto data = std::make_unique<SharedData>();
+    SilentBoxes boxes;
+    DataFiles files(*data, boxes, folder);
+    files.LoadClub();
+    files.LoadRating();
+    files.LoadRecords();
+    files.LoadSlots();
+    for (auto _ : state) {
+        files.LoadClub();
+        files.LoadRating();
+        files.LoadRecords();
+        files.LoadSlots();
+        files.SaveRecords();
+        files.SaveSlots();
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_LoadAndSaveFiles)->Unit(benchmark::kMicrosecond);
+
+} // namespace
