@@ -1,0 +1,55 @@
+#include "data/cp1251.h"
+#include "data/shortstring.h"
+#include "data/textformat.h"
+
+#include <gtest/gtest.h>
+
+TEST(TextFormat, NumbersAreRightAlignedAndNeverCut)
+{
+    EXPECT_EQ(IntText(7, 4), "   7");
+    EXPECT_EQ(IntText(-40, 2), "-40");
+    EXPECT_EQ(IntText(12345, 0), "12345");
+    EXPECT_EQ(FloatText(185.5, 6, 2), "185.50");
+    EXPECT_EQ(FloatText(0, 6, 2), "  0.00");
+    EXPECT_EQ(FloatText(-13.054, 4, 2), "-13.05");
+}
+
+TEST(Cp1251, RussianTextRoundTrips)
+{
+    const std::string text = "Ёжик в тумане — «ВЕРТОКС» №1";
+    const std::string bytes = cp1251::fromUtf8(text);
+    EXPECT_EQ(bytes.size(), 28u);
+    EXPECT_EQ(uint8_t(bytes[0]), 0xA8);  // Ё
+    EXPECT_EQ(uint8_t(bytes[1]), 0xE6);  // ж
+    EXPECT_EQ(uint8_t(bytes[14]), 0x97); // em dash
+    EXPECT_EQ(cp1251::toUtf8(bytes), text);
+    // Every byte reads as some character and comes back as itself.
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += char(b);
+    EXPECT_EQ(cp1251::fromUtf8(cp1251::toUtf8(all)), all);
+}
+
+TEST(Cp1251, ForeignAndBrokenInputBecomesQuestionMarks)
+{
+    EXPECT_EQ(cp1251::fromUtf8("日本"), "??");
+    EXPECT_EQ(cp1251::fromUtf8("a\xC3"), "a?");
+    EXPECT_EQ(cp1251::fromUtf8("абвгд", 3), cp1251::fromUtf8("абв"));
+}
+
+TEST(ShortString, LengthIsClampedToTheRoom)
+{
+    Str17 name = Str17::fromText("Новая Зеландия и ещё немного");
+    EXPECT_EQ(name.length(), 17u);
+    EXPECT_EQ(name.text(), "Новая Зеландия и ");
+    name.Length = 200;
+    EXPECT_EQ(name.length(), 17u);
+    EXPECT_EQ(name.bytes().size(), 17u);
+    // Characters past the length play no part in comparison.
+    Str17 a = Str17::fromText("Куба");
+    Str17 b = a;
+    b.Chars[10] = 'x';
+    EXPECT_EQ(a, b);
+    b.Length = 3;
+    EXPECT_NE(a, b);
+}
