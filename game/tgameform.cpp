@@ -1,0 +1,339 @@
+#include "game/tgameform.h"
+
+#include "game/gameglyphs.h"
+#include "game/gamepictures.h"
+#include "game/gamestyle.h"
+#include "game/picturebox.h"
+#include "game/soundboard.h"
+#include "platform/eventpump.h"
+#include "platform/messageboxes.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+
+namespace
+{
+
+constexpr QSize kClientSize{460, 417};
+constexpr int kStatusPanelHeight = 24;
+constexpr int kPutPanelWidth = 160;
+constexpr int kRightLeft = 162;
+constexpr int kCubePanelTop = 229;
+constexpr int kStatusBarTop = 397;
+constexpr int kBarButtonTop = 143;
+constexpr int kBarButtonHeight = 22;
+
+QString toQt(const std::string &utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+void setColours(QWidget *widget, const QColor &textColour, const QColor *background = nullptr)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, textColour);
+    if (background) {
+        palette.setColor(QPalette::Window, *background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+QLabel *addCaptionedValue(QHBoxLayout *layout, const char *caption, const char *name,
+                          const QColor &colour, int minimumWidth)
+{
+    layout->addWidget(new QLabel(caption));
+    auto *value = new QLabel;
+    value->setObjectName(name);
+    value->setMinimumWidth(minimumWidth);
+    setColours(value, colour);
+    layout->addWidget(value);
+    layout->addSpacing(8);
+    return value;
+}
+
+// Rows 1..6 are the face rows; a gap of ten pixels sets them apart from the rest.
+int rowTop(int row)
+{
+    if (row == 17)
+        return 344;
+    return row <= 6 ? 20 * row - 16 : 20 * row - 6;
+}
+
+QToolButton *glyphButton(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setIconSize(QSize(gameglyphs::kSize, gameglyphs::kSize));
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+} // namespace
+
+std::unique_ptr<TGameForm> TGameForm::create(DiceGame::Services services, SoundBoard &sounds,
+                                             EventPump &pump, const QString &folder)
+{
+    sounds.checkFiles();
+    DiePictures pictures;
+    const std::string error = pictures.load(folder);
+    if (!error.empty()) {
+        services.boxes.show(MessageBoxes::Kind::Error, error);
+        return nullptr;
+    }
+    return std::unique_ptr<TGameForm>(new TGameForm(services, sounds, pump, std::move(pictures)));
+}
+
+TGameForm::TGameForm(DiceGame::Services services, SoundBoard &sounds, EventPump &pump,
+                     DiePictures pictures)
+    : m_sounds(sounds), m_pump(pump), m_pictures(std::move(pictures)), m_game(services, *this),
+      m_writeIcon(gameglyphs::write()), m_strikeIcon(gameglyphs::strike()),
+      m_downIcon(gameglyphs::arrow(false)), m_upIcon(gameglyphs::arrow(true))
+{
+    setObjectName("GameForm");
+    setFont(gamestyle::textFont());
+    setFixedSize(kClientSize);
+    setFocusPolicy(Qt::StrongFocus);
+    createStatusPanel();
+    createPutPanel();
+    createPlaceImage();
+    createCubePanel();
+    m_statusBar = new QLabel(this);
+    m_statusBar->setObjectName("StatusBar");
+    m_statusBar->setGeometry(0, kStatusBarTop, kClientSize.width(), 20);
+    m_statusBar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_statusBar->setIndent(4);
+    centreOnScreen();
+    refresh();
+}
+
+void TGameForm::createStatusPanel()
+{
+    auto *panel = new QFrame(this);
+    panel->setObjectName("StatusPanel");
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(0, 0, kClientSize.width(), kStatusPanelHeight);
+    auto *layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(6, 0, 0, 0);
+    layout->setSpacing(4);
+    m_playerName = addCaptionedValue(layout, "Играет:", "PlayerNameLabel", gamestyle::red, 110);
+    m_placeNumber = addCaptionedValue(layout, "Место:", "PlaceNumberLabel", gamestyle::blue, 36);
+    m_turnNumber = addCaptionedValue(layout, "Ход:", "TurnNumberLabel", gamestyle::teal, 18);
+    m_diffNumber =
+        addCaptionedValue(layout, "Сложность:", "DiffNumberLabel", gamestyle::fuchsia, 18);
+    layout->addStretch();
+}
+
+void TGameForm::createPutPanel()
+{
+    auto *panel = new QFrame(this);
+    panel->setObjectName("PutPanel");
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(0, kStatusPanelHeight, kPutPanelWidth, kStatusBarTop - kStatusPanelHeight);
+    for (int row = 1; row <= kTotalCell; ++row) {
+        const int top = rowTop(row);
+        auto *name = new QLabel(QString::fromUtf8(SheetLabels[std::size_t(row)]), panel);
+        name->setObjectName(QString("NameLabel%1").arg(row));
+        name->setGeometry(2, top, 80, 16);
+        name->setAlignment(Qt::AlignCenter);
+        setColours(name, row == kTotalCell ? gamestyle::purple : gamestyle::navy);
+
+        auto *value = new QLabel(panel);
+        value->setObjectName(QString("ValueBox%1").arg(row));
+        value->setGeometry(84, top, 50, 16);
+        value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        value->setAlignment(Qt::AlignCenter);
+        m_valueBoxes[std::size_t(row)] = value;
+        if (row == kTotalCell)
+            break;
+
+        auto *write =
+            glyphButton(panel, QString("WriteButton%1").arg(row), QRect(136, top - 2, 20, 20));
+        // Writing by keyboard: Tab reaches the open rows, Space writes.
+        write->setFocusPolicy(Qt::TabFocus);
+        write->setToolTip(QString("Записать(списать) \"%1\" (Tab - выбор, пробел - запись)")
+                              .arg(QString::fromUtf8(SheetLabels[std::size_t(row)])));
+        connect(write, &QToolButton::clicked, this, [this, row] { m_game.write(row); });
+        m_writeButtons[std::size_t(row)] = write;
+    }
+}
+
+void TGameForm::createPlaceImage()
+{
+    m_placeImage = new PictureBox(gamepictures::kPlaceSize, this);
+    m_placeImage->setObjectName("PlaceImage");
+    m_placeImage->move(kRightLeft, kStatusPanelHeight + 2);
+}
+
+void TGameForm::createCubePanel()
+{
+    auto *panel = new QWidget(this);
+    panel->setObjectName("CubePanel");
+    panel->setGeometry(kRightLeft, kCubePanelTop, gamepictures::kPlaceSize.width(),
+                       kStatusBarTop - kCubePanelTop - 2);
+
+    m_cubeImage = new PictureBox(gamepictures::kCubeSize, panel);
+    m_cubeImage->setObjectName("CubeImage");
+    connect(m_cubeImage, &PictureBox::pressed, this,
+            [this](QPoint at) { m_game.clickDice(at.x(), at.y()); });
+
+    for (int i = 1; i <= 5; ++i) {
+        auto *die =
+            glyphButton(panel, QString("DieButton%1").arg(i), QRect(60 * i - 41, 60, 20, 20));
+        die->setToolTip(QString("Взять(вернуть) кость - клавиша %1").arg(i));
+        connect(die, &QToolButton::clicked, this, [this, i] { m_game.toggleDie(i); });
+        m_dieButtons[std::size_t(i)] = die;
+    }
+
+    m_compTurn = new QLabel(panel);
+    m_compTurn->setObjectName("CompTurnLabel");
+    m_compTurn->setGeometry(0, 4, gamepictures::kCubeSize.width(), 18);
+    m_compTurn->setAlignment(Qt::AlignCenter);
+    m_compTurn->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont bold = font();
+    bold.setBold(true);
+    m_compTurn->setFont(bold);
+    setColours(m_compTurn, gamestyle::aqua);
+
+    m_goButton = new QPushButton(panel);
+    m_goButton->setObjectName("GoButton");
+    m_goButton->setGeometry(0, kBarButtonTop, 116, kBarButtonHeight);
+    m_elseButton = new QPushButton(panel);
+    m_elseButton->setObjectName("ElseButton");
+    m_elseButton->setGeometry(120, kBarButtonTop, 116, kBarButtonHeight);
+    for (QPushButton *button : {m_goButton, m_elseButton}) {
+        // Space belongs to the window, so it always means the enabled one of the two.
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setToolTip("Клавиши: пробел или Enter");
+        connect(button, &QPushButton::clicked, this, [this] { m_game.go(); });
+    }
+
+    m_allButton = glyphButton(panel, "AllButton", QRect(240, kBarButtonTop, 56, kBarButtonHeight));
+    m_allButton->setIcon(gameglyphs::all());
+    m_allButton->setToolTip("Взять все");
+    connect(m_allButton, &QToolButton::clicked, this, [this] { m_game.holdAll(); });
+}
+
+void TGameForm::centreOnScreen()
+{
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+DiceGame::Result TGameForm::PlayGame(bool show, const std::string &caption)
+{
+    return m_game.PlayGame(show, caption);
+}
+
+void TGameForm::refresh()
+{
+    const GameScreen &screen = m_game.screen();
+    setWindowTitle(toQt(screen.caption));
+    m_playerName->setText(toQt(screen.player));
+    m_placeNumber->setText(toQt(screen.place));
+    m_turnNumber->setText(toQt(screen.turn));
+    m_diffNumber->setText(toQt(screen.difficulty));
+    showCells();
+
+    for (std::size_t c = 1; c <= kCombinations; ++c) {
+        const bool write = screen.writePicture[c] == GameScreen::WritePicture::Write;
+        m_writeButtons[c]->setIcon(write ? m_writeIcon : m_strikeIcon);
+        m_writeButtons[c]->setEnabled(screen.writeEnabled[c]);
+    }
+    for (std::size_t i = 1; i <= 5; ++i) {
+        m_dieButtons[i]->setIcon(screen.arrow[i] == GameScreen::Arrow::Up ? m_upIcon : m_downIcon);
+        m_dieButtons[i]->setEnabled(screen.dieEnabled[i]);
+    }
+    m_cubeImage->setPicture(gamepictures::DrawCube(screen, m_pictures));
+    m_cubeImage->setCursor(screen.diceClickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    m_placeImage->setPicture(gamepictures::DrawStandings(
+        m_game.players, m_game.playerCount, m_game.standings(), screen.standingsShown));
+
+    m_goButton->setText(toQt(screen.goButton.caption));
+    m_goButton->setEnabled(screen.goButton.enabled);
+    m_elseButton->setText(toQt(screen.elseButton.caption));
+    m_elseButton->setEnabled(screen.elseButton.enabled);
+    m_allButton->setEnabled(screen.allEnabled);
+    m_compTurn->setText(toQt(screen.compTurn));
+    m_compTurn->setVisible(screen.compTurnVisible);
+    m_statusBar->setText(toQt(screen.status));
+}
+
+void TGameForm::showCells()
+{
+    const GameScreen &screen = m_game.screen();
+    for (std::size_t row = 1; row <= kTotalCell; ++row) {
+        const GameScreen::Cell &cell = screen.cells[row];
+        QLabel *box = m_valueBoxes[row];
+        box->setText(toQt(cell.text));
+        const QColor background = gamestyle::backgroundOf(cell.colour);
+        if (row == kTotalCell)
+            setColours(box, gamestyle::red, &gamestyle::boxFace);
+        else
+            setColours(box, gamestyle::textOf(cell.colour), &background);
+    }
+}
+
+void TGameForm::playSound(int sound)
+{
+    m_sounds.PlaySound(sound);
+}
+
+void TGameForm::waitMs(unsigned ms)
+{
+    m_pump.waitMs(ms);
+}
+
+void TGameForm::runUntilOver()
+{
+    show();
+    raise();
+    activateWindow();
+    setFocus();
+    m_loop.exec();
+}
+
+void TGameForm::gameOver()
+{
+    hide();
+    m_loop.quit();
+}
+
+void TGameForm::closeEvent(QCloseEvent *event)
+{
+    if (m_game.requestClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TGameForm::keyPressEvent(QKeyEvent *event)
+{
+    // A key held down must not run through throws or turns on its own.
+    if (event->isAutoRepeat()) {
+        event->accept();
+        return;
+    }
+    const int key = event->key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_5) {
+        m_game.toggleDie(key - Qt::Key_0);
+        return;
+    }
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        for (QPushButton *button : {m_goButton, m_elseButton}) {
+            if (button->isEnabled()) {
+                button->click();
+                return;
+            }
+        }
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "game/dicegame.h"
+#include "game/diepictures.h"
+#include "game/gameview.h"
+
+#include <QEventLoop>
+#include <QIcon>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+class EventPump;
+class PictureBox;
+class QAbstractButton;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class SoundBoard;
+
+// The game window: draws the game's screen state and forwards the player's clicks and keys to
+// the game. Created once at start-up and reused for every game.
+class TGameForm : public QWidget, public GameView
+{
+    Q_OBJECT
+
+public:
+    // Checks the sound files and reads the die pictures from folder (the working folder when
+    // empty). Without usable pictures the error box is shown and nullptr returned: the program
+    // has to end.
+    static std::unique_ptr<TGameForm> create(DiceGame::Services services, SoundBoard &sounds,
+                                             EventPump &pump, const QString &folder = QString());
+
+    // The players, their levels and their sheets: filled in before a game, read after it.
+    DiceGame &game() { return m_game; }
+
+    // Plays one game; the window is shown only when show is true and hidden again at the end.
+    DiceGame::Result PlayGame(bool show, const std::string &caption);
+
+    void refresh() override;
+    void playSound(int sound) override;
+    void waitMs(unsigned ms) override;
+    void runUntilOver() override;
+    void gameOver() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    TGameForm(DiceGame::Services services, SoundBoard &sounds, EventPump &pump,
+              DiePictures pictures);
+
+    void createStatusPanel();
+    void createPutPanel();
+    void createPlaceImage();
+    void createCubePanel();
+    void centreOnScreen();
+    void showCells();
+
+    SoundBoard &m_sounds;
+    EventPump &m_pump;
+    DiePictures m_pictures;
+    DiceGame m_game;
+    QEventLoop m_loop;
+    QIcon m_writeIcon, m_strikeIcon, m_downIcon, m_upIcon;
+
+    QLabel *m_playerName = nullptr;
+    QLabel *m_placeNumber = nullptr;
+    QLabel *m_turnNumber = nullptr;
+    QLabel *m_diffNumber = nullptr;
+    OneBased<QLabel *, 17> m_valueBoxes{};
+    OneBased<QToolButton *, 16> m_writeButtons{};
+    PictureBox *m_placeImage = nullptr;
+    PictureBox *m_cubeImage = nullptr;
+    OneBased<QToolButton *, 5> m_dieButtons{};
+    QLabel *m_compTurn = nullptr;
+    QPushButton *m_goButton = nullptr;
+    QPushButton *m_elseButton = nullptr;
+    QToolButton *m_allButton = nullptr;
+    QLabel *m_statusBar = nullptr;
+};
