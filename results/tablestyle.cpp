@@ -12,6 +12,8 @@ QFont TableFont(int points)
     QFont font(QStringLiteral("Liberation Mono"));
     font.setStyleHint(QFont::Monospace);
     font.setPixelSize(points * 96 / 72);
+    // Plain pixels in the exact colours, as on the pictures of the original tables.
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 
