@@ -1,0 +1,50 @@
+#include "app/taboutform.h"
+#include "app/tmainform.h"
+#include "data/datafiles.h"
+#include "game/soundboard.h"
+#include "game/tgameform.h"
+#include "platform/qteventpump.h"
+#include "platform/qtmessageboxes.h"
+#include "platform/qtsounddevice.h"
+#include "platform/systemclock.h"
+#include "platform/systemrandom.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ВЕРТОКС для Windows"));
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+    // Standard buttons and dialogs read "Да", "Нет", "Отмена" like the rest of the program.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ru"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(TAboutForm::dicePicture())));
+
+    SharedData data;
+    SystemRandom random;
+    SystemClock clock;
+    QtMessageBoxes boxes;
+    QtEventPump pump;
+    QtSoundDevice device;
+    SoundBoard sounds(data.SoundOn, device);
+    DataFiles files(data, boxes);
+
+    TMainForm mainForm({data, files, boxes, sounds.names});
+    const auto gameForm = TGameForm::create({data, files, random, boxes, clock}, sounds, pump);
+    if (!gameForm)
+        return 1;
+    TAboutForm aboutForm(&mainForm);
+    mainForm.setAboutForm(&aboutForm);
+
+    // The program ends with the main window, whatever other windows are still hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&mainForm, &TMainForm::closed, &app, &QCoreApplication::quit);
+    mainForm.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "data/shareddata.h"
+
+#include <QImage>
+#include <QWidget>
+
+class HintHeader;
+class QLabel;
+
+// The page "Рекорды": both record tables in one picture, each under its own header.
+class RecordSheet : public QWidget
+{
+    Q_OBJECT
+public:
+    RecordSheet(const SharedData &data, QWidget *parent);
+
+    void DrawRecordTables();
+
+    HintHeader *gameHeader() const { return m_rec1Header; }
+    HintHeader *prizeHeader() const { return m_rec2Header; }
+    const QImage &picture() const { return m_picture; }
+
+private:
+    const SharedData &m_data;
+    QLabel *m_image;
+    HintHeader *m_rec1Header;
+    HintHeader *m_rec2Header;
+    QImage m_picture;
+};

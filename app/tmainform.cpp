@@ -1,0 +1,251 @@
+#include "app/tmainform.h"
+
+#include "app/hintheader.h"
+#include "app/ratingsheet.h"
+#include "app/recordsheet.h"
+#include "app/standingssheet.h"
+#include "data/datafiles.h"
+#include "platform/messageboxes.h"
+#include "platform/textviewer.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+
+namespace
+{
+
+const char *const kNotYet = "Эта возможность появится в следующей версии.";
+
+} // namespace
+
+TMainForm::TMainForm(Services services, QWidget *parent)
+    : QMainWindow(parent), m_services(std::move(services)), m_data(m_services.data)
+{
+    if (!m_services.openText)
+        m_services.openText = openTextFile;
+    setObjectName(QStringLiteral("TMainForm"));
+    setWindowTitle(QStringLiteral("ВЕРТОКС для Windows"));
+    buildPages();
+    buildMenus();
+    m_mainStatusBar = statusBar();
+    m_mainStatusBar->setObjectName(QStringLiteral("MainStatusBar"));
+    m_mainStatusBar->setSizeGripEnabled(false);
+    // Single border: the pages are laid out for one size.
+    setFixedSize(sizeHint());
+    FormCreate();
+}
+
+TMainForm::~TMainForm()
+{
+    FormDestroy();
+}
+
+void TMainForm::buildPages()
+{
+    m_pageControl1 = new QTabWidget(this);
+    m_pageControl1->setObjectName(QStringLiteral("PageControl1"));
+    m_turnirSheet = makeTurnirSheet(m_pageControl1);
+    m_championSheet = makeChampionSheet(m_pageControl1);
+    m_raytingSheet = new RatingSheet(m_data, m_pageControl1);
+    m_recordSheet = new RecordSheet(m_data, m_pageControl1);
+    m_pageControl1->addTab(m_turnirSheet, QStringLiteral("Турнир"));
+    m_pageControl1->addTab(m_championSheet, QStringLiteral("Чемпионат"));
+    m_pageControl1->addTab(m_raytingSheet, QStringLiteral("Рейтинг"));
+    m_pageControl1->addTab(m_recordSheet, QStringLiteral("Рекорды"));
+    m_pageControl1->setCurrentWidget(m_turnirSheet);
+    setCentralWidget(m_pageControl1);
+
+    for (HintHeader *header :
+         {m_turnirSheet->header(), m_championSheet->header(), m_raytingSheet->header(),
+          m_recordSheet->gameHeader(), m_recordSheet->prizeHeader()})
+        connect(header, &HintHeader::hintChanged, this, &TMainForm::DisplayHint);
+}
+
+QAction *TMainForm::addItem(QMenu *menu, const QString &name, const QString &text, int key,
+                            const QString &hint, void (TMainForm::*handler)())
+{
+    QAction *item = menu->addAction(text);
+    item->setObjectName(name);
+    if (key != 0)
+        item->setShortcut(QKeySequence(key));
+    item->setStatusTip(hint);
+    connect(item, &QAction::triggered, this, handler);
+    // Short-cuts work also while the menu bar is not open.
+    addAction(item);
+    return item;
+}
+
+void TMainForm::buildMenus()
+{
+    QMenu *game = menuBar()->addMenu(QStringLiteral("&Игра"));
+    addItem(game, "NewTurMenuItem", "Новый турнир...", Qt::Key_F2, "Начать новый турнир",
+            &TMainForm::NewTurMenuItemClick);
+    addItem(game, "NewChamMenuItem", "Новый чемпионат...", Qt::Key_F3, "Начать новый чемпионат",
+            &TMainForm::NewChamMenuItenClick);
+    addItem(game, "LoadMenuItem", "Загрузить игру...", Qt::Key_F4,
+            "Загрузить ренее начатый турнир или чемпионат", &TMainForm::LoadMenuItemClick);
+    addItem(game, "ClubMenuItem", "Клуб игроков...", Qt::Key_F5, "Добавление и удаление игроков",
+            &TMainForm::ClubMenuItemClick);
+    m_soundMenuItem = addItem(game, "SoundMenuItem", "Звук", Qt::Key_F6,
+                              "|Включить(отключить) звук", &TMainForm::SoundMenuItemClick);
+    m_soundMenuItem->setCheckable(true);
+    game->addSeparator();
+    addItem(game, "ExitMenuItem", "Выход", Qt::Key_F10, "Выйти из программы",
+            &TMainForm::ExitMenuItemClick);
+
+    QMenu *results = menuBar()->addMenu(QStringLiteral("&Результаты"));
+    addItem(results, "RecordMenuItem", "Рекорды", Qt::Key_F7, "Посмотреть рекорды",
+            &TMainForm::RecordMenuItemClick);
+    addItem(results, "RaytingMenuItem", "Рейтинг", Qt::Key_F8, "Посмотреть рейтинг",
+            &TMainForm::RaytingMenuItemClick);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
+    addItem(help, "HelpMenuItem", "Помощь...", Qt::Key_F1, "Помощь по программе",
+            &TMainForm::HelpMenuItemClick);
+    addItem(help, "InfoMenuItem", "Информация...", 0, "Информация по программе",
+            &TMainForm::InfoMenuitemClick);
+    addItem(help, "AboutMenuItem", "Об игре...", Qt::Key_F11, "Краткая информация о программе",
+            &TMainForm::AboutMenuItemClick);
+}
+
+void TMainForm::FormCreate()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
+    // Hints reach DisplayHint through event(); the random source was seeded when it was made.
+    readSoundSettings(m_services.folder / kSettingsFile, m_data.SoundOn, m_services.soundNames);
+    m_soundMenuItem->setChecked(m_data.SoundOn);
+    m_data.CurTurSlot = 0;
+    m_data.CurChamSlot = 0;
+    DataFiles &files = m_services.files;
+    files.LoadClub();
+    files.LoadRating();
+    DrawRatingTable();
+    files.LoadRecords();
+    DrawRecordTables();
+    files.LoadSlots();
+}
+
+void TMainForm::FormDestroy()
+{
+    if (!writeSoundSettings(m_services.folder / kSettingsFile, m_data.SoundOn,
+                            m_services.soundNames))
+        m_services.boxes.show(MessageBoxes::Kind::Warning,
+                              std::string("Не удается записать файл ") + kSettingsFile +
+                                  "!\r\nНастройки звука не сохранены.");
+}
+
+void TMainForm::DrawRatingTable()
+{
+    m_raytingSheet->DrawRatingTable();
+}
+
+void TMainForm::DrawRecordTables()
+{
+    m_recordSheet->DrawRecordTables();
+}
+
+void TMainForm::DisplayHint(const QString &hint)
+{
+    m_mainStatusBar->showMessage(hint.section(QLatin1Char('|'), -1));
+}
+
+bool TMainForm::event(QEvent *event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        DisplayHint(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    // A game or a championship round runs in a nested event loop that needs this window.
+    if (m_data.gameRunning || (m_chamForm && m_chamForm->isVisible())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closed();
+}
+
+void TMainForm::notYet()
+{
+    m_services.boxes.show(MessageBoxes::Kind::Information, kNotYet);
+}
+
+void TMainForm::NewTurMenuItemClick()
+{
+    if (!m_data.gameRunning)
+        notYet();
+}
+
+void TMainForm::NewChamMenuItenClick()
+{
+    if (!m_data.gameRunning)
+        notYet();
+}
+
+void TMainForm::LoadMenuItemClick()
+{
+    if (!m_data.gameRunning)
+        notYet();
+}
+
+void TMainForm::ClubMenuItemClick()
+{
+    if (m_data.gameRunning)
+        return;
+    notYet();
+    DrawRatingTable();
+}
+
+void TMainForm::SoundMenuItemClick()
+{
+    m_data.SoundOn = m_soundMenuItem->isChecked();
+}
+
+void TMainForm::ExitMenuItemClick()
+{
+    close();
+}
+
+void TMainForm::RecordMenuItemClick()
+{
+    m_pageControl1->setCurrentWidget(m_recordSheet);
+}
+
+void TMainForm::RaytingMenuItemClick()
+{
+    m_pageControl1->setCurrentWidget(m_raytingSheet);
+}
+
+void TMainForm::openHelpText(const QString &name)
+{
+    if (!m_services.openText(name))
+        m_services.boxes.show(MessageBoxes::Kind::Warning,
+                              "Не удается открыть файл " + name.toStdString() + " !");
+}
+
+void TMainForm::HelpMenuItemClick()
+{
+    openHelpText(QStringLiteral("how_play.txt"));
+}
+
+void TMainForm::InfoMenuitemClick()
+{
+    openHelpText(QStringLiteral("readme.txt"));
+}
+
+void TMainForm::AboutMenuItemClick()
+{
+    if (m_aboutForm)
+        m_aboutForm->exec();
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "app/settings.h"
+#include "data/shareddata.h"
+
+#include <QMainWindow>
+
+#include <filesystem>
+#include <functional>
+
+class DataFiles;
+class MessageBoxes;
+class QAction;
+class QStatusBar;
+class QTabWidget;
+class RatingSheet;
+class RecordSheet;
+class StandingsSheet;
+
+// The main window: loads every data file when created, shows the competitions, the rating and
+// the records on its pages, and holds the menus.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    struct Services {
+        SharedData &data;
+        DataFiles &files;
+        MessageBoxes &boxes;
+        SoundNames &soundNames;
+        // Where vertoxwn.ini lives: the working folder unless a test gives another.
+        std::filesystem::path folder = {};
+        // Opens a help text by bare name; false when it could not be shown.
+        std::function<bool(const QString &)> openText;
+    };
+
+    explicit TMainForm(Services services, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // Windows created after this one that closing and the menu depend on.
+    void setChamForm(QWidget *chamForm) { m_chamForm = chamForm; }
+    void setAboutForm(QDialog *aboutForm) { m_aboutForm = aboutForm; }
+
+    void DrawRatingTable();
+    void DrawRecordTables();
+    // Shows the long part of a hint (after "|") in the status bar.
+    void DisplayHint(const QString &hint);
+
+    RatingSheet *ratingSheet() const { return m_raytingSheet; }
+    RecordSheet *recordSheet() const { return m_recordSheet; }
+
+signals:
+    // The window has closed for good: the program ends.
+    void closed();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildPages();
+    void buildMenus();
+    QAction *addItem(QMenu *menu, const QString &name, const QString &text, int key,
+                     const QString &hint, void (TMainForm::*handler)());
+    void FormCreate();
+    void FormDestroy();
+    void notYet();
+    void openHelpText(const QString &name);
+
+    void NewTurMenuItemClick();
+    void NewChamMenuItenClick();
+    void LoadMenuItemClick();
+    void ClubMenuItemClick();
+    void SoundMenuItemClick();
+    void ExitMenuItemClick();
+    void RecordMenuItemClick();
+    void RaytingMenuItemClick();
+    void HelpMenuItemClick();
+    void InfoMenuitemClick();
+    void AboutMenuItemClick();
+
+    Services m_services;
+    SharedData &m_data;
+    QTabWidget *m_pageControl1 = nullptr;
+    StandingsSheet *m_turnirSheet = nullptr;
+    StandingsSheet *m_championSheet = nullptr;
+    RatingSheet *m_raytingSheet = nullptr;
+    RecordSheet *m_recordSheet = nullptr;
+    QStatusBar *m_mainStatusBar = nullptr;
+    QAction *m_soundMenuItem = nullptr;
+    QWidget *m_chamForm = nullptr;
+    QDialog *m_aboutForm = nullptr;
+};

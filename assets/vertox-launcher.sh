@@ -1,0 +1,15 @@
+#!/bin/sh
+# Starts VERTOX in the player's own game folder: the program opens its files by bare name in
+# the working folder, and the installed folder is not writable. The shipped files are copied
+# there on the first start; files the player already has (results, settings) are kept.
+set -eu
+shared="@VERTOX_SHARE_DIR@"
+game="${XDG_DATA_HOME:-$HOME/.local/share}/vertox"
+mkdir -p "$game"
+for file in "$shared"/*; do
+    name=$(basename "$file")
+    [ "$name" = vertox ] && continue
+    [ -e "$game/$name" ] || cp "$file" "$game/$name"
+done
+cd "$game"
+exec "$shared/vertox" "$@"

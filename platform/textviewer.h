@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// Opens a help text from the working folder in the desktop's text viewer, without waiting.
+// False when the file is missing or no viewer could be started.
+bool openTextFile(const QString &name);

@@ -1,0 +1,105 @@
+#include "app/hintheader.h"
+#include "app/ratingsheet.h"
+#include "data/datafiles.h"
+#include "data/ratingbook.h"
+#include "results/ratingtable.h"
+
+#include "tests/ui/tablepixels.h"
+
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace
+{
+
+const QColor kNavyRgb(0, 0, 128);
+const QColor kWhiteRgb(255, 255, 255);
+const QColor kYellowRgb(255, 255, 0);
+const QColor kAquaRgb(0, 255, 255);
+const QColor kFuchsiaRgb(255, 0, 255);
+
+constexpr std::array<int, 7> kWidths = {50, 130, 85, 65, 85, 40, 65};
+
+// The strip of row r between the left edges x0 and x1.
+QRect rowArea(int r, int x0, int x1)
+{
+    return QRect(QPoint(x0, (r - 1) * 15 + 2), QPoint(x1 - 1, (r - 1) * 15 + 16));
+}
+
+class RatingTableTest : public ::testing::Test
+{
+protected:
+    RatingTableTest()
+    {
+        for (std::size_t e = 1; e <= 41; ++e)
+            ResetRatingEntry(data.Rating[e], e <= 30 ? Str17::fromText(ComputerNames[e]) : Str17{});
+        data.ClubCount = 1;
+        data.Rating[31].Name = Str17::fromText("Вася");
+        SortRating(data);
+    }
+    QImage draw(std::span<const int> widths = kWidths)
+    {
+        QImage picture(kRatingPictureSize, QImage::Format_RGB32);
+        PaintRatingTable(picture, data, widths);
+        return picture;
+    }
+
+    SharedData data;
+};
+
+} // namespace
+
+TEST_F(RatingTableTest, RowsStandOnNavyWithColouredColumns)
+{
+    data.Rating[31].RatingPoints = 900;
+    SortRating(data);
+    const QImage picture = draw();
+    ASSERT_EQ(picture.size(), QSize(513, 600));
+    // Below the 31 rows and right of the text nothing but navy.
+    EXPECT_TRUE(allColour(picture, QRect(0, 31 * 15 + 2, 513, 600 - 31 * 15 - 2), kNavyRgb));
+    EXPECT_TRUE(allColour(picture, QRect(0, 0, 513, 2), kNavyRgb));
+    // Place numbers in white within the first column.
+    EXPECT_GT(countColour(picture, rowArea(1, 1, 50), kWhiteRgb), 0);
+    EXPECT_GT(countColour(picture, rowArea(31, 1, 50), kWhiteRgb), 0);
+    // The club member leads in aqua, the computers follow in yellow.
+    EXPECT_GT(countColour(picture, rowArea(1, 50, 180), kAquaRgb), 0);
+    EXPECT_EQ(countColour(picture, rowArea(1, 50, 180), kYellowRgb), 0);
+    EXPECT_GT(countColour(picture, rowArea(2, 50, 180), kYellowRgb), 0);
+    // The rating points are yellow, in the last column only, right-aligned in six places.
+    const int ratingRight = rightmostColour(picture, rowArea(1, 180, 513), kYellowRgb);
+    EXPECT_GE(ratingRight, 455 + 40);
+    EXPECT_EQ(rightmostColour(picture, rowArea(1, 180, 455), kYellowRgb), -1);
+    EXPECT_GT(countColour(picture, rowArea(1, 320, 405), kFuchsiaRgb), 0);
+}
+
+TEST_F(RatingTableTest, NarrowingAColumnMovesTheLaterColumnsLeft)
+{
+    const QImage wide = draw();
+    const std::array<int, 7> narrowed = {50, 100, 85, 65, 85, 40, 65};
+    const QImage narrow = draw(narrowed);
+    const int before = rightmostColour(wide, rowArea(1, 180, 513), kYellowRgb);
+    const int after = rightmostColour(narrow, rowArea(1, 150, 513), kYellowRgb);
+    ASSERT_GT(before, 0);
+    EXPECT_EQ(after, before - 30);
+}
+
+TEST_F(RatingTableTest, SheetRedrawsWhenTheUserResizesASection)
+{
+    QWidget page;
+    RatingSheet sheet(data, &page);
+    sheet.DrawRatingTable();
+    auto *image = sheet.findChild<QLabel *>("RayImage");
+    ASSERT_NE(image, nullptr);
+    const QImage before = image->grab().toImage();
+    EXPECT_EQ(before.size(), QSize(513, 600));
+    EXPECT_EQ(before.pixelColor(500, 590), kNavyRgb);
+    const int yellowBefore = rightmostColour(before, rowArea(1, 180, 513), kYellowRgb);
+
+    sheet.header()->resizeSection(1, 100);
+    const QImage after = image->grab().toImage();
+    EXPECT_EQ(rightmostColour(after, rowArea(1, 150, 513), kYellowRgb), yellowBefore - 30);
+    EXPECT_EQ(sheet.header()->widths(), (std::vector<int>{50, 100, 85, 65, 85, 40, 65}));
+}
