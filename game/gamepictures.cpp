@@ -13,6 +13,13 @@ namespace gamepictures
 namespace
 {
 
+// Text in the pictures is drawn solid, as on the old screen: crisp colour on navy.
+QFont solid(QFont font)
+{
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
 void drawText(QPainter &painter, int x, int top, const QColor &colour, const std::string &text)
 {
     painter.setPen(colour);
@@ -61,11 +68,11 @@ QImage DrawStandings(const GamePlayers &players, int count, const Standings &sta
         const GamePlayer &player = players[standings[std::size_t(a)]];
         const int32_t total = player.sheet[kTotalCell];
         const int top = 20 * a - 18;
-        painter.setFont(gamestyle::numberFont());
+        painter.setFont(solid(gamestyle::numberFont()));
         drawText(painter, 2, top, gamestyle::white, IntText(a, 2) + ".");
         drawText(painter, 222, top, gamestyle::yellow, IntText(total, 3));
         drawText(painter, 252, top, gamestyle::red, IntText(total - leader, 4));
-        painter.setFont(gamestyle::textFont());
+        painter.setFont(solid(gamestyle::textFont()));
         drawText(painter, 32, top, player.isHuman() ? gamestyle::lime : gamestyle::aqua,
                  player.name.text());
     }
