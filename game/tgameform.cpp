@@ -218,6 +218,7 @@ void TGameForm::createCubePanel()
     m_allButton = glyphButton(panel, "AllButton", QRect(240, kBarButtonTop, 56, kBarButtonHeight));
     m_allButton->setIcon(gameglyphs::all());
     m_allButton->setToolTip("Взять все");
+    m_allButton->setAccessibleName("Взять все");
     connect(m_allButton, &QToolButton::clicked, this, [this] { m_game.holdAll(); });
 }
 

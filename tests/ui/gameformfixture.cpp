@@ -163,9 +163,10 @@ QRect GameFormTest::dieCell(int row, int column) const
 
 QImage GameFormTest::face(int face) const
 {
-    DiePictures pictures;
-    EXPECT_EQ(pictures.load(QString::fromStdString(folder.path().string())), "");
-    return pictures.face(face).convertToFormat(QImage::Format_RGB32);
+    // Straight from the file's bytes, so a mix-up in reading it cannot go unnoticed.
+    const std::vector<uint8_t> bytes = folder.read(DiePictures::kFile);
+    const auto *piece = bytes.data() + (face - 1) * 1518;
+    return QImage::fromData(piece, 1518, "BMP").convertToFormat(QImage::Format_RGB32);
 }
 
 int countColour(const QImage &image, const QRect &area, const QColor &colour, int tolerance)
