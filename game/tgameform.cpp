@@ -61,7 +61,7 @@ QLabel *addCaptionedValue(QHBoxLayout *layout, const char *caption, const char *
 // Rows 1..6 are the face rows; a gap of ten pixels sets them apart from the rest.
 int rowTop(int row)
 {
-    if (row == 17)
+    if (row == kTotalCell)
         return 344;
     return row <= 6 ? 20 * row - 16 : 20 * row - 6;
 }
