@@ -3,7 +3,7 @@
 # the working folder, and the installed folder is not writable. The shipped files are copied
 # there on the first start; files the player already has (results, settings) are kept.
 set -eu
-shared="@VERTOX_SHARE_DIR@"
+shared=$(cd "$(dirname "$(readlink -f "$0")")/@VERTOX_SHARE_FROM_BIN@" && pwd)
 game="${XDG_DATA_HOME:-$HOME/.local/share}/vertox"
 mkdir -p "$game"
 for file in "$shared"/*; do

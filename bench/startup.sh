@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# Start-up of the game next to GNOME Tali, in one run under a real X server (Xvfb): the time from
+# starting the program to its main window being mapped, median of several starts each, and the
+# resident memory once the window is up.
+#   bench/startup.sh [build folder] [starts]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+starts=${2:-7}
+title="ВЕРТОКС для Windows"
+
+# --- what the measurement needs -----------------------------------------------------------------
+packages=(xvfb x11-utils tali)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    apt-get update -q
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
+fi
+tali=$(command -v tali || echo /usr/games/tali)
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target vertox >/dev/null
+
+# A game folder of its own with valid data files, so no start-up box stands in the way: files of
+# zero bytes in the right sizes pass their checks (an empty club, rating, records and slots).
+work=$(mktemp -d)
+cp -r "$build"/vertox/. "$work"/
+for file in clb:540 ray:10168 rec:3596 sav:10648; do
+    head -c "${file#*:}" /dev/zero >"$work/vertoxwn.${file%%:*}"
+done
+
+# --- the X server -------------------------------------------------------------------------------
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+    display=$((display + 1))
+done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export DISPLAY=":$display"
+for _ in $(seq 100); do
+    xwininfo -root >/dev/null 2>&1 && break
+    sleep 0.05
+done
+
+# The id of a viewable top-level window with the title and at least the width, or nothing.
+mapped_window() {
+    local name=$1 min_width=$2 id width
+    while read -r id width; do
+        [ "$width" -ge "$min_width" ] || continue
+        xwininfo -id "$id" 2>/dev/null | grep -q "IsViewable" && { echo "$id"; return; }
+    done < <(xwininfo -root -children 2>/dev/null | awk -v t="\"$name\":" 'index($0, t) {
+        for (i = 1; i <= NF; i++)
+            if ($i ~ /^[0-9]+x[0-9]+[+-]/) { split($i, g, "x"); print $1, g[1]; break }
+    }')
+}
+
+# One start: prints "milliseconds rss_kB".
+measure() {
+    local folder=$1 name=$2 min_width=$3 program=$4 begin end pid rss
+    cd "$folder"
+    begin=$EPOCHREALTIME
+    "$program" >/dev/null 2>&1 &
+    pid=$!
+    until [ -n "$(mapped_window "$name" "$min_width")" ]; do
+        kill -0 "$pid" 2>/dev/null || { echo "$program ended before its window showed" >&2; exit 1; }
+    done
+    end=$EPOCHREALTIME
+    sleep 1
+    rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    cd - >/dev/null
+    awk -v b="$begin" -v e="$end" -v r="$rss" 'BEGIN { printf "%.1f %d\n", (e - b) * 1000, r }'
+}
+
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# One unmeasured start of each first, so both find their libraries in the page cache.
+measure "$work" "$title" 700 ./vertox >/dev/null
+measure /tmp Tali 300 "$tali" >/dev/null
+
+ours=() theirs=()
+for i in $(seq "$starts"); do
+    ours+=("$(measure "$work" "$title" 700 ./vertox)")
+    theirs+=("$(measure /tmp Tali 300 "$tali")")
+    echo "start $i: vertox ${ours[-1]%% *} ms, tali ${theirs[-1]%% *} ms"
+done
+
+ours_ms=$(printf '%s\n' "${ours[@]}" | cut -d' ' -f1 | median)
+theirs_ms=$(printf '%s\n' "${theirs[@]}" | cut -d' ' -f1 | median)
+ours_rss=$(printf '%s\n' "${ours[@]}" | cut -d' ' -f2 | median)
+theirs_rss=$(printf '%s\n' "${theirs[@]}" | cut -d' ' -f2 | median)
+
+echo
+printf '%-8s %12s %12s\n' "" "start (ms)" "RSS (MB)"
+awk -v t="$ours_ms" -v r="$ours_rss" 'BEGIN { printf "%-8s %12.1f %12.1f\n", "vertox", t, r / 1024 }'
+awk -v t="$theirs_ms" -v r="$theirs_rss" 'BEGIN { printf "%-8s %12.1f %12.1f\n", "tali", t, r / 1024 }'
+awk -v a="$ours_ms" -v b="$theirs_ms" -v r="$ours_rss" 'BEGIN {
+    ratio = a / b
+    printf "ratio vertox/tali: %.2f (target at most 0.50)\n", ratio
+    printf "vertox memory: %.1f MB (target at most 60 MB)\n", r / 1024
+    exit (ratio <= 0.5 && r <= 60 * 1024) ? 0 : 1
+}'
