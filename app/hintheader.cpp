@@ -6,7 +6,7 @@
 #include <QStandardItemModel>
 
 HintHeader::HintHeader(const QString &name, const std::vector<Section> &sections, QWidget *parent)
-    : QHeaderView(Qt::Horizontal, parent), m_model(new QStandardItemModel(0, 0, this))
+    : QHeaderView(Qt::Horizontal, parent)
 {
     setObjectName(name);
     QStringList captions;
@@ -14,9 +14,9 @@ HintHeader::HintHeader(const QString &name, const std::vector<Section> &sections
         captions << section.caption;
         m_hints << section.hint;
     }
-    m_model->setColumnCount(int(sections.size()));
-    m_model->setHorizontalHeaderLabels(captions);
-    setModel(m_model);
+    auto *model = new QStandardItemModel(0, int(sections.size()), this);
+    model->setHorizontalHeaderLabels(captions);
+    setModel(model);
     setDefaultAlignment(Qt::AlignCenter);
     setSectionResizeMode(QHeaderView::Interactive);
     setStretchLastSection(false);

@@ -5,8 +5,6 @@
 
 #include <vector>
 
-class QStandardItemModel;
-
 // A header control over a table picture: resizable sections with a hint per column. Moving the
 // mouse over it reports the hint of the column under the mouse; leaving it clears the hint.
 class HintHeader : public QHeaderView
@@ -32,6 +30,5 @@ protected:
     bool viewportEvent(QEvent *event) override;
 
 private:
-    QStandardItemModel *m_model;
     QStringList m_hints;
 };

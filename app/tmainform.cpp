@@ -153,7 +153,8 @@ void TMainForm::DrawRecordTables()
 
 void TMainForm::DisplayHint(const QString &hint)
 {
-    m_mainStatusBar->showMessage(hint.section(QLatin1Char('|'), -1));
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    m_mainStatusBar->showMessage(bar < 0 ? hint : hint.mid(bar + 1));
 }
 
 bool TMainForm::event(QEvent *event)
