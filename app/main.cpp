@@ -8,6 +8,7 @@
 #include "platform/qtsounddevice.h"
 #include "platform/systemclock.h"
 #include "platform/systemrandom.h"
+#include "platform/textviewer.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -35,7 +36,7 @@ int main(int argc, char **argv)
     SoundBoard sounds(data.SoundOn, device);
     DataFiles files(data, boxes);
 
-    TMainForm mainForm({data, files, boxes, sounds.names});
+    TMainForm mainForm({data, files, boxes, sounds.names, {}, openTextFile});
     const auto gameForm = TGameForm::create({data, files, random, boxes, clock}, sounds, pump);
     if (!gameForm)
         return 1;

@@ -7,12 +7,14 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include <vector>
+#include <cstdint>
 
 namespace
 {
 
 constexpr int kDie = 56;
+// Pips on a 3 x 3 grid, bit 3 * row + column, for faces 1..6.
+constexpr uint16_t kPips[7] = {0, 0x010, 0x101, 0x111, 0x145, 0x155, 0x16D};
 
 // One die face with its pips, top left at x, y.
 void drawDie(QPainter &painter, int x, int y, int face)
@@ -20,22 +22,12 @@ void drawDie(QPainter &painter, int x, int y, int face)
     painter.setPen(QPen(Qt::black, 2));
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(QRectF(x, y, kDie, kDie), 9, 9);
-    const int third = kDie / 4;
-    const int left = x + third, middle = x + kDie / 2, right = x + kDie - third;
-    const int top = y + third, centre = y + kDie / 2, bottom = y + kDie - third;
-    std::vector<QPoint> pips;
-    if (face % 2 == 1)
-        pips.push_back({middle, centre});
-    if (face >= 2)
-        pips.insert(pips.end(), {{left, top}, {right, bottom}});
-    if (face >= 4)
-        pips.insert(pips.end(), {{right, top}, {left, bottom}});
-    if (face == 6)
-        pips.insert(pips.end(), {{left, centre}, {right, centre}});
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 128));
-    for (const QPoint &pip : pips)
-        painter.drawEllipse(pip, 5, 5);
+    const int step = kDie / 4;
+    for (int cell = 0; cell < 9; ++cell)
+        if (kPips[face] & (1 << cell))
+            painter.drawEllipse(QPoint(x + step * (1 + cell % 3), y + step * (1 + cell / 3)), 5, 5);
 }
 
 } // namespace

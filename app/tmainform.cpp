@@ -6,7 +6,6 @@
 #include "app/standingssheet.h"
 #include "data/datafiles.h"
 #include "platform/messageboxes.h"
-#include "platform/textviewer.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -27,8 +26,6 @@ const char *const kNotYet = "Эта возможность появится в �
 TMainForm::TMainForm(Services services, QWidget *parent)
     : QMainWindow(parent), m_services(std::move(services)), m_data(m_services.data)
 {
-    if (!m_services.openText)
-        m_services.openText = openTextFile;
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(QStringLiteral("ВЕРТОКС для Windows"));
     buildPages();

@@ -30,7 +30,7 @@ public:
         SoundNames &soundNames;
         // Where vertoxwn.ini lives: the working folder unless a test gives another.
         std::filesystem::path folder = {};
-        // Opens a help text by bare name; false when it could not be shown.
+        // Opens a help text by bare name (openTextFile); false when it could not be shown.
         std::function<bool(const QString &)> openText;
     };
 
