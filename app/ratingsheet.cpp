@@ -27,7 +27,7 @@ RatingSheet::RatingSheet(SharedData &data, QWidget *parent)
     setObjectName(QStringLiteral("RaytingSheet"));
     m_image->setObjectName(QStringLiteral("RayImage"));
     m_image->setFixedSize(kRatingPictureSize);
-    m_picture.fill(BgrColour(kNavy));
+    m_picture.fill(palette::navy);
     m_image->setPixmap(QPixmap::fromImage(m_picture));
 
     // Forty rows are taller than the page: the picture scrolls under the fixed header.

@@ -53,7 +53,7 @@ RecordSheet::RecordSheet(const SharedData &data, QWidget *parent)
     setObjectName(QStringLiteral("RecordSheet"));
     m_image->setObjectName(QStringLiteral("RecImage"));
     m_image->setGeometry(QRect(QPoint(0, 0), kRecordsPictureSize));
-    m_picture.fill(BgrColour(kNavy));
+    m_picture.fill(palette::navy);
     m_image->setPixmap(QPixmap::fromImage(m_picture));
 
     tableLabel(QStringLiteral("Рекорды одиночной игры"), 0, this);

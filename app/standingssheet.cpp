@@ -17,7 +17,7 @@ StandingsSheet::StandingsSheet(const Names &names, const std::vector<HintHeader:
     m_headerLabel->setStyleSheet(QStringLiteral("color: red;"));
     m_image->setObjectName(names.image);
     m_image->setFixedSize(pictureSize);
-    m_picture.fill(BgrColour(kNavy));
+    m_picture.fill(palette::navy);
     m_image->setPixmap(QPixmap::fromImage(m_picture));
     m_header->setFixedWidth(pictureSize.width());
 

@@ -45,7 +45,7 @@ QPixmap strike()
     QPixmap pixmap = blank();
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(gamestyle::red, 2.5, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(palette::red, 2.5, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
     painter.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
     return pixmap;
@@ -57,7 +57,7 @@ QPixmap arrow(bool up)
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(gamestyle::navy);
+    painter.setBrush(palette::navy);
     if (up)
         triangle(painter, 11, 4);
     else
@@ -71,7 +71,7 @@ QPixmap all()
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(gamestyle::navy);
+    painter.setBrush(palette::navy);
     triangle(painter, 2, 7);
     triangle(painter, 8, 13);
     return pixmap;

@@ -123,11 +123,10 @@ void TGameForm::createStatusPanel()
     auto *layout = new QHBoxLayout(panel);
     layout->setContentsMargins(6, 0, 0, 0);
     layout->setSpacing(4);
-    m_playerName = addCaptionedValue(layout, "Играет:", "PlayerNameLabel", gamestyle::red, 110);
-    m_placeNumber = addCaptionedValue(layout, "Место:", "PlaceNumberLabel", gamestyle::blue, 36);
-    m_turnNumber = addCaptionedValue(layout, "Ход:", "TurnNumberLabel", gamestyle::teal, 18);
-    m_diffNumber =
-        addCaptionedValue(layout, "Сложность:", "DiffNumberLabel", gamestyle::fuchsia, 18);
+    m_playerName = addCaptionedValue(layout, "Играет:", "PlayerNameLabel", palette::red, 110);
+    m_placeNumber = addCaptionedValue(layout, "Место:", "PlaceNumberLabel", palette::blue, 36);
+    m_turnNumber = addCaptionedValue(layout, "Ход:", "TurnNumberLabel", palette::teal, 18);
+    m_diffNumber = addCaptionedValue(layout, "Сложность:", "DiffNumberLabel", palette::fuchsia, 18);
     layout->addStretch();
 }
 
@@ -143,7 +142,7 @@ void TGameForm::createPutPanel()
         name->setObjectName(QString("NameLabel%1").arg(row));
         name->setGeometry(2, top, 80, 16);
         name->setAlignment(Qt::AlignCenter);
-        setColours(name, row == kTotalCell ? gamestyle::purple : gamestyle::navy);
+        setColours(name, row == kTotalCell ? palette::purple : palette::navy);
 
         auto *value = new QLabel(panel);
         value->setObjectName(QString("ValueBox%1").arg(row));
@@ -200,7 +199,7 @@ void TGameForm::createCubePanel()
     QFont bold = font();
     bold.setBold(true);
     m_compTurn->setFont(bold);
-    setColours(m_compTurn, gamestyle::aqua);
+    setColours(m_compTurn, palette::aqua);
 
     m_goButton = new QPushButton(panel);
     m_goButton->setObjectName("GoButton");
@@ -276,7 +275,7 @@ void TGameForm::showCells()
         box->setText(toQt(cell.text));
         const QColor background = gamestyle::backgroundOf(cell.colour);
         if (row == kTotalCell)
-            setColours(box, gamestyle::red, &gamestyle::boxFace);
+            setColours(box, palette::red, &gamestyle::boxFace);
         else
             setColours(box, gamestyle::textOf(cell.colour), &background);
     }

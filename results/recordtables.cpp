@@ -25,18 +25,18 @@ void drawGameRows(QPainter &painter, const SharedData &data, std::span<const int
         const GameRecordTexts &row = rows[std::size_t(b)];
         const int y = (b - 1) * kRowHeight + kGameRowsTop;
         painter.setFont(font);
-        DrawTableText(painter, x(1), y, row.place, kWhite);
+        drawTextAt(painter, x(1), y, palette::white, row.place);
         if (row.free)
             continue;
-        DrawTableText(painter, x(2), y, row.name, row.human ? kTeal : kAqua);
-        DrawTableText(painter, x(3), y, row.date, kRed);
-        DrawTableText(painter, x(4), y, row.score, kYellow);
+        drawTextAt(painter, x(2), y, row.human ? palette::teal : palette::aqua, row.name);
+        drawTextAt(painter, x(3), y, palette::red, row.date);
+        drawTextAt(painter, x(4), y, palette::yellow, row.score);
         painter.setFont(small);
         for (int c = 0; c < 16; ++c)
-            DrawTableText(painter, x(kComboColumn) + c * kComboStep, y + kComboDrop,
-                          row.combos[std::size_t(c)], kGreen);
+            drawTextAt(painter, x(kComboColumn) + c * kComboStep, y + kComboDrop, palette::green,
+                       row.combos[std::size_t(c)]);
     }
-    painter.setPen(BgrColour(kWhite));
+    painter.setPen(palette::white);
     const int bottom = kGameRowsTop + 20 * kRowHeight;
     for (const int offset : kComboLines) {
         const int lineX = x(kComboColumn) + offset;
@@ -52,18 +52,18 @@ void drawPrizeRows(QPainter &painter, const SharedData &data, std::span<const in
     for (int p = 1; p <= 10; ++p) {
         const PrizeRecordTexts &row = rows[std::size_t(p)];
         const int y = (p - 1) * kRowHeight + kPrizeRowsTop;
-        DrawTableText(painter, x(1), y, row.place, kWhite);
+        drawTextAt(painter, x(1), y, palette::white, row.place);
         if (row.free)
             continue;
-        DrawTableText(painter, x(2), y, row.name, kAqua);
-        DrawTableText(painter, x(3), y, row.date, kRed);
-        DrawTableText(painter, x(4), y, row.prize, kYellow);
-        DrawTableText(painter, x(5), y, row.takenPlace, kGreen);
-        DrawTableText(painter, x(6), y, row.difficulty, kGreen);
-        DrawTableText(painter, x(7), y, row.avgBalls, kGreen);
-        DrawTableText(painter, x(8), y, row.avgScore, kGreen);
-        DrawTableText(painter, x(9), y, row.rounds, kGreen);
-        DrawTableText(painter, x(10), y, row.participants, kGreen);
+        drawTextAt(painter, x(2), y, palette::aqua, row.name);
+        drawTextAt(painter, x(3), y, palette::red, row.date);
+        drawTextAt(painter, x(4), y, palette::yellow, row.prize);
+        drawTextAt(painter, x(5), y, palette::green, row.takenPlace);
+        drawTextAt(painter, x(6), y, palette::green, row.difficulty);
+        drawTextAt(painter, x(7), y, palette::green, row.avgBalls);
+        drawTextAt(painter, x(8), y, palette::green, row.avgScore);
+        drawTextAt(painter, x(9), y, palette::green, row.rounds);
+        drawTextAt(painter, x(10), y, palette::green, row.participants);
     }
 }
 
@@ -72,7 +72,7 @@ void drawPrizeRows(QPainter &painter, const SharedData &data, std::span<const in
 void PaintRecordTables(QImage &picture, const SharedData &data, std::span<const int> gameWidths,
                        std::span<const int> prizeWidths)
 {
-    picture.fill(BgrColour(kNavy));
+    picture.fill(palette::navy);
     QPainter painter(&picture);
     drawGameRows(painter, data, gameWidths);
     drawPrizeRows(painter, data, prizeWidths);

@@ -1,0 +1,24 @@
+#include "platform/palette.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+QFont monoFont(int pixelSize)
+{
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QFont solidFont(QFont font)
+{
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+void drawTextAt(QPainter &painter, int x, int top, const QColor &colour, const std::string &text)
+{
+    painter.setPen(colour);
+    painter.drawText(x, top + painter.fontMetrics().ascent(), QString::fromStdString(text));
+}
