@@ -1,6 +1,7 @@
 #include "data/checksums.h"
 #include "data/datafiles.h"
 
+#include "tests/support/loadmessages.h"
 #include "tests/support/scriptedboxes.h"
 #include "tests/support/tempfolder.h"
 
@@ -16,19 +17,7 @@ using ::testing::ElementsAre;
 namespace
 {
 
-const char *const kNoClub =
-    "Не удается найти или открыть файл с клубом игроков!\r\nРезультаты обнулятся.";
-const char *const kNoRating =
-    "Не удается найти или открыть файл с рейтингом!\r\nРезультаты обнулятся.";
-const char *const kNoRecords =
-    "Не удается найти или открыть файл с рекордами!\r\nРезультаты обнулятся.";
-const char *const kNoSlots =
-    "Не удается найти или открыть файл vertoxwn.sav!\r\nРезультаты обнулятся.";
-const char *const kBadRating = "Испорченный файл с рейтингом!\r\nРезультаты обнулятся.";
-const char *const kEditedRating = "Файл с рейтингом изменялся вручную!\r\nРезультаты обнулятся.";
-const char *const kBadClub = "Испорченный файл с клубом игроков!\r\nРезультаты обнулятся.";
-const char *const kEditedRecords = "Файл с рекордами изменялся вручную!\r\nРезультаты обнулятся.";
-const char *const kBadSlots = "Испорченный файл vertoxwn.sav!\r\nРезультаты обнулятся.";
+using namespace loadmessages;
 
 class DataFilesTest : public ::testing::Test
 {

@@ -2,6 +2,7 @@
 #include "app/recordsheet.h"
 #include "results/ratingrows.h"
 
+#include "tests/support/loadmessages.h"
 #include "tests/ui/mainformfixture.h"
 #include "tests/ui/tablepixels.h"
 
@@ -19,18 +20,7 @@ using ::testing::IsEmpty;
 namespace
 {
 
-const char *const kNoClub =
-    "Не удается найти или открыть файл с клубом игроков!\r\nРезультаты обнулятся.";
-const char *const kNoRating =
-    "Не удается найти или открыть файл с рейтингом!\r\nРезультаты обнулятся.";
-const char *const kNoRecords =
-    "Не удается найти или открыть файл с рекордами!\r\nРезультаты обнулятся.";
-const char *const kNoSlots =
-    "Не удается найти или открыть файл vertoxwn.sav!\r\nРезультаты обнулятся.";
-const char *const kBadRating = "Испорченный файл с рейтингом!\r\nРезультаты обнулятся.";
-const char *const kBadSlots = "Испорченный файл vertoxwn.sav!\r\nРезультаты обнулятся.";
-const char *const kEditedRating = "Файл с рейтингом изменялся вручную!\r\nРезультаты обнулятся.";
-const char *const kEditedRecords = "Файл с рекордами изменялся вручную!\r\nРезультаты обнулятся.";
+using namespace loadmessages;
 
 const QColor kYellowRgb(255, 255, 0);
 const QColor kAquaRgb(0, 255, 255);
