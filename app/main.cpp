@@ -36,7 +36,8 @@ int main(int argc, char **argv)
     SoundBoard sounds(data.SoundOn, device);
     DataFiles files(data, boxes);
 
-    TMainForm mainForm({data, files, boxes, sounds.names, {}, openTextFile});
+    TMainForm mainForm({data, files, boxes, {}, openTextFile});
+    sounds.names = mainForm.soundNames();
     const auto gameForm = TGameForm::create({data, files, random, boxes, clock}, sounds, pump);
     if (!gameForm)
         return 1;

@@ -116,7 +116,7 @@ void TMainForm::FormCreate()
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
     // Hints reach DisplayHint through event(); the random source was seeded when it was made.
-    readSoundSettings(m_services.folder / kSettingsFile, m_data.SoundOn, m_services.soundNames);
+    readSoundSettings(m_services.folder / kSettingsFile, m_data.SoundOn, m_soundNames);
     m_soundMenuItem->setChecked(m_data.SoundOn);
     m_data.CurTurSlot = 0;
     m_data.CurChamSlot = 0;
@@ -131,8 +131,7 @@ void TMainForm::FormCreate()
 
 void TMainForm::FormDestroy()
 {
-    if (!writeSoundSettings(m_services.folder / kSettingsFile, m_data.SoundOn,
-                            m_services.soundNames))
+    if (!writeSoundSettings(m_services.folder / kSettingsFile, m_data.SoundOn, m_soundNames))
         m_services.boxes.show(MessageBoxes::Kind::Warning,
                               std::string("Не удается записать файл ") + kSettingsFile +
                                   "!\r\nНастройки звука не сохранены.");

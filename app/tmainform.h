@@ -27,7 +27,6 @@ public:
         SharedData &data;
         DataFiles &files;
         MessageBoxes &boxes;
-        SoundNames &soundNames;
         // Where vertoxwn.ini lives: the working folder unless a test gives another.
         std::filesystem::path folder = {};
         // Opens a help text by bare name (openTextFile); false when it could not be shown.
@@ -45,6 +44,10 @@ public:
     void DrawRecordTables();
     // Shows the long part of a hint (after "|") in the status bar.
     void DisplayHint(const QString &hint);
+
+    // The sound files as the settings name them. The game plays from a copy of its own that
+    // silences unplayable files for the run, so a file missing today is still named at exit.
+    const SoundNames &soundNames() const { return m_soundNames; }
 
     RatingSheet *ratingSheet() const { return m_raytingSheet; }
     RecordSheet *recordSheet() const { return m_recordSheet; }
@@ -80,6 +83,8 @@ private:
     void AboutMenuItemClick();
 
     Services m_services;
+
+    SoundNames m_soundNames;
     SharedData &m_data;
     QTabWidget *m_pageControl1 = nullptr;
     StandingsSheet *m_turnirSheet = nullptr;

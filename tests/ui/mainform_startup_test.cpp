@@ -3,6 +3,7 @@
 #include "results/ratingrows.h"
 
 #include "tests/support/loadmessages.h"
+#include "tests/ui/gameformfixture.h"
 #include "tests/ui/mainformfixture.h"
 #include "tests/ui/tablepixels.h"
 
@@ -122,8 +123,8 @@ TEST_F(MainFormTest, SoundSwitchComesFromTheSettingsAndIsWrittenOnExit)
 {
     start();
     EXPECT_FALSE(data->SoundOn);
-    EXPECT_EQ(soundNames[1], "yourturn.wav");
-    EXPECT_EQ(soundNames[8], "badpriz.wav");
+    EXPECT_EQ(form->soundNames()[1], "yourturn.wav");
+    EXPECT_EQ(form->soundNames()[8], "badpriz.wav");
     auto *sound = form->findChild<QAction *>("SoundMenuItem");
     ASSERT_NE(sound, nullptr);
     EXPECT_FALSE(sound->isChecked());
@@ -139,4 +140,19 @@ TEST_F(MainFormTest, SoundSwitchComesFromTheSettingsAndIsWrittenOnExit)
     start();
     EXPECT_TRUE(data->SoundOn);
     EXPECT_TRUE(form->findChild<QAction *>("SoundMenuItem")->isChecked());
+}
+
+TEST_F(MainFormTest, SilencedSoundKeepsItsFileNameInTheSettings)
+{
+    start();
+    // The game silences a file it cannot open for this run only.
+    gameformtest::FakeSoundDevice device;
+    device.unplayable = {"yourturn.wav"};
+    SoundBoard sounds(data->SoundOn, device);
+    sounds.names = form->soundNames();
+    sounds.checkFiles();
+    EXPECT_EQ(sounds.names[1], SoundBoard::kNone);
+    form.reset();
+    const std::string ini = readText(folder.file(kSettingsFile));
+    EXPECT_NE(ini.find("YourTurnSound=yourturn.wav"), std::string::npos) << ini;
 }

@@ -12,7 +12,7 @@ void MainFormTest::start()
         return viewerWorks;
     };
     form = std::make_unique<TMainForm>(
-        TMainForm::Services{*data, *files, boxes, soundNames, folder.path(), viewer});
+        TMainForm::Services{*data, *files, boxes, folder.path(), viewer});
 }
 
 void MainFormTest::restart()

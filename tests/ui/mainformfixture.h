@@ -34,7 +34,6 @@ protected:
     ScriptedBoxes boxes;
     std::unique_ptr<SharedData> data;
     std::unique_ptr<DataFiles> files;
-    SoundNames soundNames;
     std::vector<QString> opened;
     bool viewerWorks = true;
     std::unique_ptr<TMainForm> form;
