@@ -1,13 +1,11 @@
 #include "platform/qtsounddevice.h"
 
 #include "data/filestore.h"
+#include "platform/soundoutput.h"
 #include "platform/wavecheck.h"
 
-#include <QAudioDevice>
-#include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QLibrary>
 
 #include <filesystem>
 
@@ -30,7 +28,8 @@ bool isPlayableFile(const std::string &file)
 
 } // namespace
 
-QtSoundDevice::QtSoundDevice() = default;
+QtSoundDevice::QtSoundDevice(const QString &moduleFolder) : m_moduleFolder(moduleFolder) {}
+
 QtSoundDevice::~QtSoundDevice() = default;
 
 bool QtSoundDevice::open(const std::string &file)
@@ -38,44 +37,46 @@ bool QtSoundDevice::open(const std::string &file)
     close();
     if (file.empty() || !isPlayableFile(file))
         return false;
-    m_openPath = QFileInfo(QString::fromStdString(file)).absoluteFilePath();
-    return true;
+    std::error_code error;
+    m_openPath = std::filesystem::absolute(file, error).string();
+    return !error;
 }
 
-QSoundEffect *QtSoundDevice::effectFor(const QString &path)
+SoundOutput *QtSoundDevice::output()
 {
-    auto &effect = m_effects[path];
-    if (!effect) {
-        effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl::fromLocalFile(path));
+    if (!m_loadTried) {
+        m_loadTried = true;
+        const QString folder =
+            m_moduleFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_moduleFolder;
+        QLibrary module(folder + QStringLiteral("/vertoxsound"));
+        if (auto create =
+                reinterpret_cast<CreateSoundOutput *>(module.resolve(VERTOX_SOUND_OUTPUT_ENTRY)))
+            m_output.reset(create());
     }
-    return effect.get();
+    return m_output.get();
 }
 
 void QtSoundDevice::play()
 {
-    // A machine without any audio output plays nothing rather than waiting on a device.
-    if (m_openPath.isEmpty() || QMediaDevices::audioOutputs().isEmpty())
+    if (m_openPath.empty())
         return;
-    m_current = effectFor(m_openPath);
-    m_current->stop();
-    m_current->play();
+    if (SoundOutput *out = output())
+        out->play(m_openPath);
 }
 
 bool QtSoundDevice::isPlaying() const
 {
-    return m_current && m_current->isPlaying();
+    return m_output && m_output->isPlaying();
 }
 
 void QtSoundDevice::stop()
 {
-    if (m_current)
-        m_current->stop();
+    if (m_output)
+        m_output->stop();
 }
 
 void QtSoundDevice::close()
 {
     stop();
-    m_current = nullptr;
     m_openPath.clear();
 }

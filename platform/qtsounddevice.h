@@ -4,18 +4,18 @@
 
 #include <QString>
 
-#include <map>
 #include <memory>
 
-class QSoundEffect;
+class SoundOutput;
 
-// Plays short wave files through Qt Multimedia. Opening only checks the file; the audio output
-// is first touched by play(), so nothing opens a device while sound is off. Without any audio
-// output the sounds are silent.
+// Plays short wave files. Opening only checks the file; the audio libraries are first loaded
+// by play(), from the sound module beside the program, so nothing touches a device while sound
+// is off. Without the module or any audio output the sounds are silent.
 class QtSoundDevice : public SoundDevice
 {
 public:
-    QtSoundDevice();
+    // moduleFolder: where the sound module is, the program's own folder when empty.
+    explicit QtSoundDevice(const QString &moduleFolder = QString());
     ~QtSoundDevice() override;
 
     // Accepts only an existing PCM wave file, opened by the name as given.
@@ -25,11 +25,14 @@ public:
     void stop() override;
     void close() override;
 
-private:
-    QSoundEffect *effectFor(const QString &path);
+    // Whether play() found the sound module; false before the first play.
+    bool hasOutput() const { return m_output != nullptr; }
 
-    QString m_openPath; // empty while closed
-    QSoundEffect *m_current = nullptr;
-    // One loaded effect per file, so a sound repeated during a throw starts at once.
-    std::map<QString, std::unique_ptr<QSoundEffect>> m_effects;
+private:
+    SoundOutput *output();
+
+    QString m_moduleFolder;
+    bool m_loadTried = false;
+    std::unique_ptr<SoundOutput> m_output;
+    std::string m_openPath; // empty while closed
 };

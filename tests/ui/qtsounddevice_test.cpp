@@ -44,7 +44,7 @@ class QtSoundDeviceTest : public testing::Test
 protected:
     std::string path(const char *name) const { return m_folder.file(name).string(); }
     TempFolder m_folder;
-    QtSoundDevice m_device;
+    QtSoundDevice m_device{QStringLiteral(VERTOX_GAME_DIR)};
 };
 
 } // namespace
@@ -61,6 +61,21 @@ TEST_F(QtSoundDeviceTest, OpensOnlyExistingPcmWaves)
     EXPECT_FALSE(m_device.open(""));
 }
 
+TEST_F(QtSoundDeviceTest, NothingIsLoadedBeforeTheFirstSound)
+{
+    m_folder.write("tone.wav", shortWave());
+    ASSERT_TRUE(m_device.open(path("tone.wav")));
+    m_device.stop();
+    m_device.close();
+    EXPECT_FALSE(m_device.hasOutput());
+
+    QtSoundDevice elsewhere(QString::fromStdString(m_folder.path().string()));
+    ASSERT_TRUE(elsewhere.open(path("tone.wav")));
+    elsewhere.play();
+    EXPECT_FALSE(elsewhere.hasOutput()) << "no module in that folder: silent";
+    EXPECT_FALSE(elsewhere.isPlaying());
+}
+
 TEST_F(QtSoundDeviceTest, PlayingWithoutAnAudioDeviceReturnsPromptlyAndStaysQuiet)
 {
     m_folder.write("tone.wav", shortWave());
@@ -68,6 +83,7 @@ TEST_F(QtSoundDeviceTest, PlayingWithoutAnAudioDeviceReturnsPromptlyAndStaysQuie
     QElapsedTimer timer;
     timer.start();
     m_device.play();
+    EXPECT_TRUE(m_device.hasOutput()) << "the sound module beside the program loads";
     EXPECT_LT(timer.elapsed(), 1000);
     QTest::qWait(200);
     m_device.stop();
