@@ -67,7 +67,8 @@ DataFiles::DataFiles(SharedData &data, MessageBoxes &boxes, std::filesystem::pat
 bool DataFiles::save(const char *file, const void *bytes, std::size_t size)
 {
     const auto path = pathOf(file);
-    if (filestore::writeWhole(path, bytes, size))
+    // Rewriting identical bytes gains nothing; the rating is saved at every start.
+    if (filestore::holds(path, bytes, size) || filestore::writeWhole(path, bytes, size))
         return true;
     m_boxes.show(MessageBoxes::Kind::Error, writeFailedText(path));
     return false;

@@ -1,6 +1,7 @@
 #include "data/filestore.h"
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -50,6 +51,12 @@ bool writeWhole(const std::filesystem::path &path, const void *bytes, std::size_
         return false;
     }
     return true;
+}
+
+bool holds(const std::filesystem::path &path, const void *bytes, std::size_t size)
+{
+    const auto stored = read(path);
+    return stored && stored->size() == size && std::memcmp(stored->data(), bytes, size) == 0;
 }
 
 void keepDamagedCopy(const std::filesystem::path &path)

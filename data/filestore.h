@@ -12,6 +12,8 @@ namespace filestore
 {
 std::optional<std::vector<uint8_t>> read(const std::filesystem::path &path);
 bool writeWhole(const std::filesystem::path &path, const void *bytes, std::size_t size);
+// Whether the file already holds exactly these bytes.
+bool holds(const std::filesystem::path &path, const void *bytes, std::size_t size);
 // Keeps a damaged file as "<name>.bad" before it is reset, for recovery by hand.
 void keepDamagedCopy(const std::filesystem::path &path);
 } // namespace filestore

@@ -349,8 +349,11 @@ TEST_F(DataFilesTest, FailedWriteIsReportedAndLeavesTheOldFile)
 {
     loadAll();
     const auto before = folder.read(kRatingFile);
-    // A folder where the temporary file should go makes the write fail.
+    // A folder where the temporary file should go makes the write fail...
     std::filesystem::create_directory(folder.path() / "vertoxwn.ray.tmp");
+    // ...but a file that already holds what is to be written needs no write.
+    EXPECT_TRUE(files->SaveRating());
+    ASSERT_EQ(boxes.shown.size(), 4u);
     data->Rating[1].Games = 5;
     EXPECT_FALSE(files->SaveRating());
     ASSERT_EQ(boxes.shown.size(), 5u);
