@@ -2,6 +2,7 @@
 
 #include "app/hintheader.h"
 #include "data/datafiles.h"
+#include "platform/picturebox.h"
 #include "results/ratingtable.h"
 #include "results/tablestyle.h"
 
@@ -22,13 +23,13 @@ RatingSheet::RatingSheet(SharedData &data, QWidget *parent)
                           {"Приз", 40, "Общее количество призовых очков"},
                           {"Рейтинг", 65, "Рейтинговые очки"}},
                          this)),
-      m_image(new QLabel), m_picture(kRatingPictureSize, QImage::Format_RGB32)
+      m_image(new PictureBox(kRatingPictureSize, nullptr))
 {
     setObjectName(QStringLiteral("RaytingSheet"));
     m_image->setObjectName(QStringLiteral("RayImage"));
-    m_image->setFixedSize(kRatingPictureSize);
-    m_picture.fill(palette::navy);
-    m_image->setPixmap(QPixmap::fromImage(m_picture));
+    QImage picture(kRatingPictureSize, QImage::Format_RGB32);
+    picture.fill(palette::navy);
+    m_image->setPicture(std::move(picture));
 
     // Forty rows are taller than the page: the picture scrolls under the fixed header.
     auto *scroll = new QScrollArea;
@@ -56,6 +57,11 @@ RatingSheet::RatingSheet(SharedData &data, QWidget *parent)
 void RatingSheet::DrawRatingTable()
 {
     SortRating(m_data);
-    PaintRatingTable(m_picture, m_data, m_header->widths());
-    m_image->setPixmap(QPixmap::fromImage(m_picture));
+    m_image->redraw(
+        [&](QImage &picture) { PaintRatingTable(picture, m_data, m_header->widths()); });
+}
+
+const QImage &RatingSheet::picture() const
+{
+    return m_image->picture();
 }

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 class HintHeader;
-class QLabel;
+class PictureBox;
 
 // The page "Рейтинг": the rating picture under its header, redrawn whenever a column is resized.
 class RatingSheet : public QWidget
@@ -19,11 +19,10 @@ public:
     void DrawRatingTable();
 
     HintHeader *header() const { return m_header; }
-    const QImage &picture() const { return m_picture; }
+    const QImage &picture() const;
 
 private:
     SharedData &m_data;
     HintHeader *m_header;
-    QLabel *m_image;
-    QImage m_picture;
+    PictureBox *m_image;
 };

@@ -1,5 +1,7 @@
 #include "app/recordsheet.h"
 
+#include "platform/picturebox.h"
+
 #include "app/hintheader.h"
 #include "results/recordtables.h"
 #include "results/tablestyle.h"
@@ -26,7 +28,7 @@ QLabel *tableLabel(const QString &text, int top, QWidget *parent)
 } // namespace
 
 RecordSheet::RecordSheet(const SharedData &data, QWidget *parent)
-    : QWidget(parent), m_data(data), m_image(new QLabel(this)),
+    : QWidget(parent), m_data(data), m_image(new PictureBox(kRecordsPictureSize, this)),
       m_rec1Header(
           new HintHeader(QStringLiteral("Rec1Header"),
                          {{"Место", 50, kPlaceHint},
@@ -47,14 +49,13 @@ RecordSheet::RecordSheet(const SharedData &data, QWidget *parent)
            {"Ср. очки", 70, "Среднее количество очков в рекордном турнире(чемпионате)"},
            {"Кол. туров", 85, "Количество туров в рекордном турнире(чемпионате)"},
            {"Кол. игроков", 100, "Количество участников в рекордном турнире(чемпионате)"}},
-          this)),
-      m_picture(kRecordsPictureSize, QImage::Format_RGB32)
+          this))
 {
     setObjectName(QStringLiteral("RecordSheet"));
     m_image->setObjectName(QStringLiteral("RecImage"));
-    m_image->setGeometry(QRect(QPoint(0, 0), kRecordsPictureSize));
-    m_picture.fill(palette::navy);
-    m_image->setPixmap(QPixmap::fromImage(m_picture));
+    QImage picture(kRecordsPictureSize, QImage::Format_RGB32);
+    picture.fill(palette::navy);
+    m_image->setPicture(std::move(picture));
 
     tableLabel(QStringLiteral("Рекорды одиночной игры"), 0, this);
     tableLabel(QStringLiteral("Рекорды в призах"), kPrizeLabelTop, this);
@@ -69,6 +70,12 @@ RecordSheet::RecordSheet(const SharedData &data, QWidget *parent)
 
 void RecordSheet::DrawRecordTables()
 {
-    PaintRecordTables(m_picture, m_data, m_rec1Header->widths(), m_rec2Header->widths());
-    m_image->setPixmap(QPixmap::fromImage(m_picture));
+    m_image->redraw([&](QImage &picture) {
+        PaintRecordTables(picture, m_data, m_rec1Header->widths(), m_rec2Header->widths());
+    });
+}
+
+const QImage &RecordSheet::picture() const
+{
+    return m_image->picture();
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class HintHeader;
+class PictureBox;
 class QLabel;
 
 // The page "Рекорды": both record tables in one picture, each under its own header.
@@ -19,12 +20,11 @@ public:
 
     HintHeader *gameHeader() const { return m_rec1Header; }
     HintHeader *prizeHeader() const { return m_rec2Header; }
-    const QImage &picture() const { return m_picture; }
+    const QImage &picture() const;
 
 private:
     const SharedData &m_data;
-    QLabel *m_image;
+    PictureBox *m_image;
     HintHeader *m_rec1Header;
     HintHeader *m_rec2Header;
-    QImage m_picture;
 };

@@ -1,5 +1,6 @@
 #include "app/standingssheet.h"
 
+#include "platform/picturebox.h"
 #include "results/tablestyle.h"
 
 #include <QLabel>
@@ -8,17 +9,17 @@
 StandingsSheet::StandingsSheet(const Names &names, const std::vector<HintHeader::Section> &sections,
                                QSize pictureSize, QWidget *parent)
     : QWidget(parent), m_headerLabel(new QLabel),
-      m_header(new HintHeader(names.header, sections, this)), m_image(new QLabel),
-      m_picture(pictureSize, QImage::Format_RGB32)
+      m_header(new HintHeader(names.header, sections, this)),
+      m_image(new PictureBox(pictureSize, nullptr))
 {
     setObjectName(names.sheet);
     m_headerLabel->setObjectName(names.headerLabel);
     m_headerLabel->setAlignment(Qt::AlignCenter);
     m_headerLabel->setStyleSheet(QStringLiteral("color: red;"));
     m_image->setObjectName(names.image);
-    m_image->setFixedSize(pictureSize);
-    m_picture.fill(palette::navy);
-    m_image->setPixmap(QPixmap::fromImage(m_picture));
+    QImage picture(pictureSize, QImage::Format_RGB32);
+    picture.fill(palette::navy);
+    m_image->setPicture(std::move(picture));
     m_header->setFixedWidth(pictureSize.width());
 
     auto *column = new QVBoxLayout(this);

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
+class PictureBox;
 class QLabel;
 
 // A competition page: its heading, the standings header and the standings picture.
@@ -24,8 +25,7 @@ public:
 private:
     QLabel *m_headerLabel;
     HintHeader *m_header;
-    QLabel *m_image;
-    QImage m_picture;
+    PictureBox *m_image;
 };
 
 StandingsSheet *makeTurnirSheet(QWidget *parent);

@@ -3,7 +3,7 @@
 #include "game/gameglyphs.h"
 #include "game/gamepictures.h"
 #include "game/gamestyle.h"
-#include "game/picturebox.h"
+#include "platform/picturebox.h"
 #include "game/soundboard.h"
 #include "platform/eventpump.h"
 #include "platform/messageboxes.h"

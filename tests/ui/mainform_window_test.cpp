@@ -217,7 +217,7 @@ TEST_F(MainWindowTest, HeaderShowsTheHintOfTheColumnUnderTheMouse)
     // Leaving the header onto the page clears the hint.
     hover(header, 100);
     ASSERT_EQ(status(), "Имя");
-    QTest::mouseMove(form->findChild<QLabel *>("RayImage"), QPoint(100, 100));
+    QTest::mouseMove(form->findChild<QWidget *>("RayImage"), QPoint(100, 100));
     EXPECT_EQ(status(), "");
 }
 

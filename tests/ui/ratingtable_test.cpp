@@ -91,7 +91,7 @@ TEST_F(RatingTableTest, SheetRedrawsWhenTheUserResizesASection)
     QWidget page;
     RatingSheet sheet(data, &page);
     sheet.DrawRatingTable();
-    auto *image = sheet.findChild<QLabel *>("RayImage");
+    auto *image = sheet.findChild<QWidget *>("RayImage");
     ASSERT_NE(image, nullptr);
     const QImage before = image->grab().toImage();
     EXPECT_EQ(before.size(), QSize(513, 600));

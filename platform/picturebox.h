@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 // Shows a drawn picture at its own size and reports presses of the left button on it.
 class PictureBox : public QWidget
 {
@@ -12,15 +14,22 @@ public:
     PictureBox(QSize size, QWidget *parent);
 
     void setPicture(QImage picture);
-    const QImage &picture() const { return m_picture; }
+    // Draws on the picture in place and shows the result. A hidden box draws when it is first
+    // shown or read, so pages nobody looks at cost nothing at start-up.
+    void redraw(std::function<void(QImage &)> draw);
+    const QImage &picture() const;
 
 signals:
     void pressed(QPoint at);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    QImage m_picture;
+    void drawPending() const;
+
+    mutable QImage m_picture;
+    mutable std::function<void(QImage &)> m_pending;
 };
