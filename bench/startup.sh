@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up of the game next to GNOME Tali, in one run under a real X server (Xvfb): the time from
-# starting the program to its main window being mapped, median of several starts each, and the
-# resident memory once the window is up.
+# starting the program to its main window being mapped, as the X server reports it, median of
+# several starts each, and the resident memory once the window is up.
 #   bench/startup.sh [build folder] [starts]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,7 +10,7 @@ starts=${2:-7}
 title="ВЕРТОКС для Windows"
 
 # --- what the measurement needs -----------------------------------------------------------------
-packages=(xvfb x11-utils tali)
+packages=(xvfb x11-utils tali gcc libx11-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -51,35 +51,21 @@ for _ in $(seq 100); do
     sleep 0.05
 done
 
-# The id of a viewable top-level window with the title and at least the width, or nothing.
-mapped_window() {
-    local name=$1 min_width=$2 id width
-    while read -r id width; do
-        [ "$width" -ge "$min_width" ] || continue
-        xwininfo -id "$id" 2>/dev/null | grep -q "IsViewable" && { echo "$id"; return; }
-    done < <(xwininfo -root -children 2>/dev/null | awk -v t="\"$name\":" 'index($0, t) {
-        for (i = 1; i <= NF; i++)
-            if ($i ~ /^[0-9]+x[0-9]+[+-]/) { split($i, g, "x"); print $1, g[1]; break }
-    }')
-}
+# Waits on the X server's own map events, so the watching adds no load to the measured start.
+mapwait="$work/mapwait"
+gcc -O2 -o "$mapwait" bench/mapwait.c -lX11
 
 # One start: prints "milliseconds rss_kB".
 measure() {
-    local folder=$1 name=$2 min_width=$3 program=$4 begin end pid rss
-    cd "$folder"
-    begin=$EPOCHREALTIME
-    "$program" >/dev/null 2>&1 &
-    pid=$!
-    until [ -n "$(mapped_window "$name" "$min_width")" ]; do
-        kill -0 "$pid" 2>/dev/null || { echo "$program ended before its window showed" >&2; exit 1; }
-    done
-    end=$EPOCHREALTIME
+    local folder=$1 name=$2 min_width=$3 program=$4 result ms pid rss
+    result=$(cd "$folder" && "$mapwait" "$name" "$min_width" "$program")
+    ms=${result% *}
+    pid=${result#* }
     sleep 1
     rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")
     kill "$pid"
-    wait "$pid" 2>/dev/null || true
-    cd - >/dev/null
-    awk -v b="$begin" -v e="$end" -v r="$rss" 'BEGIN { printf "%.1f %d\n", (e - b) * 1000, r }'
+    while kill -0 "$pid" 2>/dev/null; do sleep 0.05; done
+    echo "$ms $rss"
 }
 
 median() {
