@@ -10,16 +10,7 @@ starts=${2:-7}
 title="ВЕРТОКС для Windows"
 
 # --- what the measurement needs -----------------------------------------------------------------
-packages=(xvfb x11-utils tali gcc libx11-dev)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    apt-get update -q
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
-fi
+scripts/deps.sh x11-utils tali libx11-dev
 tali=$(command -v tali || echo /usr/games/tali)
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, run and test, when any is missing.
+# Installs the Debian packages the game needs to build, run and test, and any named on the
+# command line, when any is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev
           qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-liberation xvfb xauth)
+          fonts-liberation xvfb xauth "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

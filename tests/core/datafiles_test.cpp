@@ -1,6 +1,7 @@
 #include "data/checksums.h"
 #include "data/datafiles.h"
 
+#include "tests/support/gamesupport.h"
 #include "tests/support/loadmessages.h"
 #include "tests/support/scriptedboxes.h"
 #include "tests/support/tempfolder.h"
@@ -36,13 +37,7 @@ protected:
         files = std::make_unique<DataFiles>(*data, boxes, folder.path());
         boxes.shown.clear();
     }
-    void loadAll()
-    {
-        files->LoadClub();
-        files->LoadRating();
-        files->LoadRecords();
-        files->LoadSlots();
-    }
+    void loadAll() { loadAllFiles(*files); }
     // A club file with the given members, passwords masked with a fixed mask.
     void writeClub(const std::vector<std::pair<std::string, std::string>> &members,
                    std::size_t atRecord = 0)

@@ -3,6 +3,7 @@
 #include "game/gameview.h"
 #include "platform/clock.h"
 
+#include "tests/support/gamesupport.h"
 #include "tests/support/scriptedboxes.h"
 #include "tests/support/scriptedrandom.h"
 #include "tests/support/tempfolder.h"
@@ -13,12 +14,6 @@
 
 namespace
 {
-
-class FixedClock : public Clock
-{
-public:
-    double today() const override { return 46000.0; }
-};
 
 // A view for games that are never shown.
 class NoView : public GameView
@@ -36,10 +31,7 @@ class BookingTest : public ::testing::Test
 protected:
     BookingTest()
     {
-        files.LoadClub();
-        files.LoadRating();
-        files.LoadRecords();
-        files.LoadSlots();
+        loadAllFiles(files);
         boxes.shown.clear();
         data->CurDifficulty = 6;
     }
@@ -73,7 +65,7 @@ TEST_F(BookingTest, ComputerScoresAreAdjustedByDifficulty)
     GamePlayers players{};
     players[1] = seat("Россия", 3, 200);
     for (int difficulty : {1, 6, 10}) {
-        BookGame(*data, players, 1, false, difficulty, 46000.0);
+        BookGame(*data, players, 1, false, difficulty, FixedClock::kToday);
     }
     const TRatingEntry &russia = data->Rating[6];
     EXPECT_EQ(russia.Games, 3);
@@ -93,7 +85,7 @@ TEST_F(BookingTest, FiftyFirstGameDropsTheOldestScore)
     GamePlayers players{};
     for (int g = 1; g <= 51; ++g) {
         players[1] = seat("Аня", 0, g);
-        BookGame(*data, players, 1, false, 6, 46000.0);
+        BookGame(*data, players, 1, false, 6, FixedClock::kToday);
     }
     const TRatingEntry &anya = data->Rating[31];
     EXPECT_EQ(anya.Games, 51);
@@ -111,7 +103,7 @@ TEST_F(BookingTest, RecordRowsKeepEqualScoresAbove)
     players[1] = seat("Аня", 0, 300);
     players[2] = seat("Борис", 0, 300);
     players[3] = seat("Куба", 29, 240); // 300 after the difficulty-6 adjustment: nothing
-    EXPECT_TRUE(BookGame(*data, players, 3, false, 6, 46000.0));
+    EXPECT_TRUE(BookGame(*data, players, 3, false, 6, FixedClock::kToday));
     EXPECT_EQ(data->Records[1].Name.text(), "Аня");
     EXPECT_EQ(data->Records[2].Name.text(), "Борис");
     EXPECT_EQ(data->Records[3].Name.text(), "Куба");
@@ -119,7 +111,7 @@ TEST_F(BookingTest, RecordRowsKeepEqualScoresAbove)
     EXPECT_EQ(data->Records[1].Difficulty, 0);
     EXPECT_EQ(data->Records[3].Difficulty, 6);
     EXPECT_EQ(data->Records[1].ComboScores[16], 300);
-    EXPECT_EQ(data->Records[1].Date, 46000.0);
+    EXPECT_EQ(data->Records[1].Date, FixedClock::kToday);
 }
 
 TEST_F(BookingTest, TwentiethRowScoreDoesNotEnter)
@@ -131,9 +123,9 @@ TEST_F(BookingTest, TwentiethRowScoreDoesNotEnter)
     addClubMember("Аня");
     GamePlayers players{};
     players[1] = seat("Аня", 0, 380);
-    EXPECT_FALSE(BookGame(*data, players, 1, false, 6, 46000.0));
+    EXPECT_FALSE(BookGame(*data, players, 1, false, 6, FixedClock::kToday));
     players[1] = seat("Аня", 0, 381);
-    EXPECT_TRUE(BookGame(*data, players, 1, false, 6, 46000.0));
+    EXPECT_TRUE(BookGame(*data, players, 1, false, 6, FixedClock::kToday));
     EXPECT_EQ(data->Records[19].Score, 381);
     EXPECT_EQ(data->Records[19].Name.text(), "Старый");
     EXPECT_EQ(data->Records[20].Name.text(), "Аня");
@@ -146,7 +138,7 @@ TEST_F(BookingTest, QuitBooksZeroForClubMembersAndNothingForComputers)
     players[1] = seat("Аня", 0, 150);
     players[2] = seat("Китай", 11, 190);
     data->Rating[31].Status[1] = kInGame;
-    BookGame(*data, players, 2, true, 6, 46000.0);
+    BookGame(*data, players, 2, true, 6, FixedClock::kToday);
     EXPECT_EQ(data->Rating[31].Games, 1);
     EXPECT_EQ(data->Rating[31].Last50[1], 0);
     EXPECT_EQ(data->Rating[31].Status[1], 1);
@@ -160,7 +152,7 @@ TEST_F(BookingTest, MemberNamedLikeACountryKeepsTheirOwnEntry)
     GamePlayers players{};
     players[1] = seat("Куба", 0, 200);
     EXPECT_EQ(FindRatingEntry(*data, players[1]), 31);
-    BookGame(*data, players, 1, false, 1, 46000.0);
+    BookGame(*data, players, 1, false, 1, FixedClock::kToday);
     EXPECT_EQ(data->Rating[31].Last50[1], 200) << "no computer adjustment for a human";
     EXPECT_EQ(data->Rating[29].Games, 0);
 

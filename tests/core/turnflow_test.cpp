@@ -3,6 +3,7 @@
 #include "game/gameview.h"
 #include "platform/clock.h"
 
+#include "tests/support/gamesupport.h"
 #include "tests/support/scriptedboxes.h"
 #include "tests/support/scriptedrandom.h"
 #include "tests/support/tempfolder.h"
@@ -16,12 +17,6 @@ using ::testing::ElementsAre;
 
 namespace
 {
-
-class FixedClock : public Clock
-{
-public:
-    double today() const override { return 46000.0; }
-};
 
 class RecordingView : public GameView
 {
@@ -42,10 +37,7 @@ class TurnFlowTest : public ::testing::Test
 protected:
     TurnFlowTest()
     {
-        files.LoadClub();
-        files.LoadRating();
-        files.LoadRecords();
-        files.LoadSlots();
+        loadAllFiles(files);
         boxes.shown.clear();
         data->CurDifficulty = 6;
         data->ClubCount = 1;

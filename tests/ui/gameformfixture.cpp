@@ -28,10 +28,7 @@ void FakeSoundDevice::play()
 
 GameFormBase::GameFormBase()
 {
-    files.LoadClub();
-    files.LoadRating();
-    files.LoadRecords();
-    files.LoadSlots();
+    loadAllFiles(files);
     boxes.shown.clear();
     data->CurDifficulty = 5;
     data->ClubCount = 1;

@@ -7,6 +7,7 @@
 #include "platform/eventpump.h"
 #include "platform/sounddevice.h"
 
+#include "tests/support/gamesupport.h"
 #include "tests/support/scriptedboxes.h"
 #include "tests/support/scriptedrandom.h"
 #include "tests/support/tempfolder.h"
@@ -29,12 +30,6 @@ class QLabel;
 
 namespace gameformtest
 {
-
-class FixedClock : public Clock
-{
-public:
-    double today() const override { return 46000.0; }
-};
 
 // Returns at once, adding up the pauses asked for.
 class InstantPump : public EventPump
