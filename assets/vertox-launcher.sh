@@ -8,7 +8,9 @@ game="${XDG_DATA_HOME:-$HOME/.local/share}/vertox"
 mkdir -p "$game"
 for file in "$shared"/*; do
     name=$(basename "$file")
-    [ "$name" = vertox ] && continue
+    case "$name" in
+    vertox | *.so) continue ;; # the program and its sound module run from here
+    esac
     [ -e "$game/$name" ] || cp "$file" "$game/$name"
 done
 cd "$game"
