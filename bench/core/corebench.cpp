@@ -91,7 +91,7 @@ void BM_ComputerOnlyGame(benchmark::State &state)
 }
 BENCHMARK(BM_ComputerOnlyGame)->Unit(benchmark::kMicrosecond);
 
-// Loading all four files and writing the three checked ones back.
+// Loading all four files, then writing the three checked ones with a change in each.
 void BM_LoadAndSaveFiles(benchmark::State &state)
 {
     const auto folder = std::filesystem::temp_directory_path() / "vertoxbench";
@@ -108,6 +108,11 @@ void BM_LoadAndSaveFiles(benchmark::State &state)
         files.LoadRating();
         files.LoadRecords();
         files.LoadSlots();
+        // A change in each, so every file is really written.
+        data->Rating[1].PrizePoints += 1;
+        data->Records[1].Score += 1;
+        data->Slots[1].Reserved[1] ^= 1;
+        files.SaveRating();
         files.SaveRecords();
         files.SaveSlots();
     }
