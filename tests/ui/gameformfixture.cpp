@@ -166,24 +166,4 @@ QImage GameFormTest::face(int face) const
     return QImage::fromData(piece, 1518, "BMP").convertToFormat(QImage::Format_RGB32);
 }
 
-int countColour(const QImage &image, const QRect &area, const QColor &colour, int tolerance)
-{
-    const auto near = [&](const QColor &pixel) {
-        return std::abs(pixel.red() - colour.red()) <= tolerance &&
-               std::abs(pixel.green() - colour.green()) <= tolerance &&
-               std::abs(pixel.blue() - colour.blue()) <= tolerance;
-    };
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += near(image.pixelColor(x, y)) ? 1 : 0;
-    }
-    return count;
-}
-
-bool allColour(const QImage &image, const QRect &area, const QColor &colour)
-{
-    return countColour(image, area, colour) == area.width() * area.height();
-}
-
 } // namespace gameformtest

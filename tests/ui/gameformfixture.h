@@ -11,6 +11,7 @@
 #include "tests/support/scriptedboxes.h"
 #include "tests/support/scriptedrandom.h"
 #include "tests/support/tempfolder.h"
+#include "tests/ui/pixels.h"
 
 #include <QImage>
 #include <QString>
@@ -115,9 +116,5 @@ protected:
 
     std::unique_ptr<TGameForm> form;
 };
-
-// Pixels of the colour, each channel within tolerance (for smoothed letters).
-int countColour(const QImage &image, const QRect &area, const QColor &colour, int tolerance = 0);
-bool allColour(const QImage &image, const QRect &area, const QColor &colour);
 
 } // namespace gameformtest

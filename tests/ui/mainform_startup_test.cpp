@@ -5,7 +5,7 @@
 #include "tests/support/loadmessages.h"
 #include "tests/ui/gameformfixture.h"
 #include "tests/ui/mainformfixture.h"
-#include "tests/ui/tablepixels.h"
+#include "tests/ui/pixels.h"
 
 #include <QAction>
 

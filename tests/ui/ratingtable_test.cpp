@@ -4,7 +4,7 @@
 #include "data/ratingbook.h"
 #include "results/ratingtable.h"
 
-#include "tests/ui/tablepixels.h"
+#include "tests/ui/pixels.h"
 
 #include <QLabel>
 

@@ -3,7 +3,7 @@
 #include "results/recordrule.h"
 #include "results/recordtables.h"
 
-#include "tests/ui/tablepixels.h"
+#include "tests/ui/pixels.h"
 
 #include <QLabel>
 
