@@ -28,8 +28,6 @@ DiceGame::DiceGame(Services services, GameView &view)
     : m_data(services.data), m_files(services.files), m_random(services.random),
       m_boxes(services.boxes), m_clock(services.clock), m_view(view)
 {
-    m_screen.upperRow = {};
-    m_screen.lowerRow = {};
 }
 
 DiceGame::Result DiceGame::PlayGame(bool show, const std::string &caption)
