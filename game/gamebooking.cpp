@@ -45,16 +45,11 @@ bool BookGame(SharedData &data, const GamePlayers &players, int count, bool quit
             continue;
         const int32_t score = GameScore(player, entry, quit, difficulty);
 
-        const int row = EnterRecordRow(data.Records, kFirstGameRow, kLastGameRow, score);
-        if (row != 0) {
-            TRecordEntry &record = data.Records[row];
-            record.Name = player.name;
-            record.Date = today;
-            std::copy(player.sheet.begin(), player.sheet.begin() + kCombinations,
-                      record.ComboScores.begin());
-            record.Difficulty = player.isHuman() ? 0 : uint8_t(difficulty);
+        OneBased<int32_t, kCombinations> combos;
+        std::copy(player.sheet.begin(), player.sheet.begin() + kCombinations, combos.begin());
+        if (EnterGameRecord(data.Records, player.name, score, today,
+                            player.isHuman() ? 0 : uint8_t(difficulty), combos) != 0)
             recordsChanged = true;
-        }
         if (entry != 0)
             BookGameScore(data.Rating[entry], score);
     }

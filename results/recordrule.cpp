@@ -14,3 +14,17 @@ int EnterRecordRow(OneBased<TRecordEntry, 31> &records, int first, int last, int
     records[p].Score = value;
     return p;
 }
+
+int EnterGameRecord(OneBased<TRecordEntry, 31> &records, const Str17 &name, int32_t score,
+                    double date, uint8_t difficulty, const OneBased<int32_t, 16> &comboScores)
+{
+    const int row = EnterRecordRow(records, kFirstGameRow, kLastGameRow, score);
+    if (row != 0) {
+        TRecordEntry &record = records[row];
+        record.Name = name;
+        record.Date = date;
+        record.Difficulty = difficulty;
+        record.ComboScores = comboScores;
+    }
+    return row;
+}

@@ -20,16 +20,11 @@ protected:
     // Enters a game row as the game does after its end.
     int enterGame(const char *name, int32_t score, uint8_t difficulty)
     {
-        const int row = EnterRecordRow(data.Records, kFirstGameRow, kLastGameRow, score);
-        if (row != 0) {
-            TRecordEntry &record = data.Records[std::size_t(row)];
-            record.Name = Str17::fromText(name);
-            record.Difficulty = difficulty;
-            record.Date = 45000.0;
-            for (int c = 1; c <= 16; ++c)
-                record.ComboScores[std::size_t(c)] = c * 5 - 40;
-        }
-        return row;
+        OneBased<int32_t, 16> combos;
+        for (int c = 1; c <= 16; ++c)
+            combos[std::size_t(c)] = c * 5 - 40;
+        return EnterGameRecord(data.Records, Str17::fromText(name), score, 45000.0, difficulty,
+                               combos);
     }
     std::string gameName(int row) const { return data.Records[std::size_t(row)].Name.text(); }
 

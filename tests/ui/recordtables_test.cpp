@@ -47,14 +47,12 @@ protected:
     }
     void enterGame(const char *name, int32_t score, uint8_t difficulty)
     {
-        const int row = EnterRecordRow(data.Records, kFirstGameRow, kLastGameRow, score);
-        ASSERT_NE(row, 0);
-        TRecordEntry &record = data.Records[std::size_t(row)];
-        record.Name = Str17::fromText(name);
-        record.Difficulty = difficulty;
-        record.Date = 45000.0;
+        OneBased<int32_t, 16> combos;
         for (int c = 1; c <= 16; ++c)
-            record.ComboScores[std::size_t(c)] = 10 + c;
+            combos[std::size_t(c)] = 10 + c;
+        ASSERT_NE(EnterGameRecord(data.Records, Str17::fromText(name), score, 45000.0, difficulty,
+                                  combos),
+                  0);
     }
     QImage draw()
     {
