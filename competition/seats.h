@@ -1,0 +1,11 @@
+#pragma once
+
+#include "data/shareddata.h"
+
+// A computer participant plays at its position in RatingOrder among the rated entries; a name
+// not found there plays at the weakest level.
+uint8_t ComputerLevel(const SharedData &data, const Str17 &name);
+constexpr uint8_t kWeakestLevel = 40;
+
+// The club member (1..ClubCount) with exactly this name, 0 when none.
+int ClubMemberOf(const SharedData &data, const Str17 &name);

@@ -1,0 +1,70 @@
+#include "competition/slotrules.h"
+
+namespace
+{
+
+bool validRounds(int played, int total)
+{
+    return total >= 10 && total <= 30 && total % 5 == 0 && played <= total;
+}
+
+bool validCommon(int played, int total, int difficulty, int humans)
+{
+    return validRounds(played, total) && difficulty >= 1 && difficulty <= 10 && humans <= 10;
+}
+
+} // namespace
+
+bool SlotOccupied(const TSaveSlot &slot)
+{
+    return !slot.Title.empty();
+}
+
+bool SlotPlayable(const TSaveSlot &slot)
+{
+    if (!SlotOccupied(slot))
+        return false;
+    if (slot.IsCham == 0) {
+        const TTournamentFields &t = slot.Tur;
+        return t.ParticipantCount >= kMinTournamentPlayers &&
+               t.ParticipantCount <= kMaxTournamentPlayers &&
+               validCommon(t.RoundsPlayed, t.RoundsTotal, t.Difficulty, t.HumanCount);
+    }
+    if (slot.IsCham == 1) {
+        const TChampionshipFields &c = slot.Cham;
+        return c.ParticipantCount >= kMinChampionshipPlayers &&
+               c.ParticipantCount <= kMaxChampionshipPlayers && c.ParticipantCount % 3 == 0 &&
+               validCommon(c.RoundsPlayed, c.RoundsTotal, c.Difficulty, c.HumanCount);
+    }
+    return false;
+}
+
+bool SlotFinished(const TSaveSlot &slot)
+{
+    return RoundsPlayed(slot) == RoundsTotal(slot);
+}
+
+uint8_t RoundsPlayed(const TSaveSlot &slot)
+{
+    return slot.IsCham ? slot.Cham.RoundsPlayed : slot.Tur.RoundsPlayed;
+}
+
+uint8_t RoundsTotal(const TSaveSlot &slot)
+{
+    return slot.IsCham ? slot.Cham.RoundsTotal : slot.Tur.RoundsTotal;
+}
+
+uint8_t SlotDifficulty(const TSaveSlot &slot)
+{
+    return slot.IsCham ? slot.Cham.Difficulty : slot.Tur.Difficulty;
+}
+
+uint8_t ParticipantCount(const TSaveSlot &slot)
+{
+    return slot.IsCham ? slot.Cham.ParticipantCount : slot.Tur.ParticipantCount;
+}
+
+uint8_t HumanCount(const TSaveSlot &slot)
+{
+    return slot.IsCham ? slot.Cham.HumanCount : slot.Tur.HumanCount;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "data/records.h"
+
+// What the dialogs can put into a slot. A slot outside these rules (a crafted or foreign file)
+// is listed but never loaded, played or drawn; it can be overwritten.
+bool SlotOccupied(const TSaveSlot &slot);
+bool SlotPlayable(const TSaveSlot &slot);
+bool SlotFinished(const TSaveSlot &slot);
+
+// The counters of a slot, whichever kind it holds.
+uint8_t RoundsPlayed(const TSaveSlot &slot);
+uint8_t RoundsTotal(const TSaveSlot &slot);
+uint8_t SlotDifficulty(const TSaveSlot &slot);
+uint8_t ParticipantCount(const TSaveSlot &slot);
+uint8_t HumanCount(const TSaveSlot &slot);
+
+constexpr int kMaxTournamentPlayers = 10;
+constexpr int kMinTournamentPlayers = 2;
+constexpr int kMinChampionshipPlayers = 12;
+constexpr int kMaxChampionshipPlayers = 30;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "data/shareddata.h"
+
+// TurOrder: participants by TurTotal, highest first; equal totals keep the lower number first.
+void SortTurOrder(SharedData &data, const TSaveSlot &slot);
+
+// ChamOrder: participants by balls × 10000 + points, highest first; equal keys keep the lower
+// number first.
+void SortChamOrder(SharedData &data, const TSaveSlot &slot);
+
+// The place (1-based) of participant in ChamOrder, 0 when not there.
+int ChamPlaceOf(const SharedData &data, const TSaveSlot &slot, int participant);
