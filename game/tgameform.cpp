@@ -5,6 +5,7 @@
 #include "game/gamestyle.h"
 #include "platform/picturebox.h"
 #include "game/soundboard.h"
+#include "platform/dialogstyle.h"
 #include "platform/eventpump.h"
 #include "platform/messageboxes.h"
 
@@ -14,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 
 namespace
@@ -110,7 +110,7 @@ TGameForm::TGameForm(DiceGame::Services services, SoundBoard &sounds, EventPump 
     m_statusBar->setGeometry(0, kStatusBarTop, kClientSize.width(), 20);
     m_statusBar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_statusBar->setIndent(4);
-    centreOnScreen();
+    centreOnScreen(this);
     refresh();
 }
 
@@ -219,12 +219,6 @@ void TGameForm::createCubePanel()
     m_allButton->setToolTip("Взять все");
     m_allButton->setAccessibleName("Взять все");
     connect(m_allButton, &QToolButton::clicked, this, [this] { m_game.holdAll(); });
-}
-
-void TGameForm::centreOnScreen()
-{
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 DiceGame::Result TGameForm::PlayGame(bool show, const std::string &caption)

@@ -56,7 +56,6 @@ private:
     void createPutPanel();
     void createPlaceImage();
     void createCubePanel();
-    void centreOnScreen();
     void showCells();
 
     SoundBoard &m_sounds;

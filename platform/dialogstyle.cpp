@@ -1,0 +1,19 @@
+#include "platform/dialogstyle.h"
+
+#include <QScreen>
+#include <QWidget>
+
+QFont dialogFont()
+{
+    QFont font(QStringLiteral("Liberation Mono"), 10);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setBold(true);
+    font.setItalic(true);
+    return font;
+}
+
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = window->screen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+}
