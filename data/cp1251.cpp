@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace
 {
@@ -54,7 +55,8 @@ char32_t nextCodePoint(std::string_view s, std::size_t &i)
     return c;
 }
 
-char encode(char32_t c)
+// The byte of c, or nothing when the page has no such character.
+std::optional<char> byteOf(char32_t c)
 {
     if (c < 0x80)
         return char(c);
@@ -62,7 +64,7 @@ char encode(char32_t c)
         if (kHigh[k] == c)
             return char(0x80 + k);
     }
-    return '?';
+    return std::nullopt;
 }
 
 } // namespace
@@ -86,8 +88,18 @@ std::string fromUtf8(std::string_view utf8, std::size_t maxChars)
     std::string out;
     std::size_t i = 0;
     while (i < utf8.size() && out.size() < maxChars)
-        out += encode(nextCodePoint(utf8, i));
+        out += byteOf(nextCodePoint(utf8, i)).value_or('?');
     return out;
+}
+
+bool encodable(std::string_view utf8)
+{
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        if (!byteOf(nextCodePoint(utf8, i)))
+            return false;
+    }
+    return true;
 }
 
 } // namespace cp1251

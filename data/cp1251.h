@@ -9,4 +9,6 @@ namespace cp1251
 std::string toUtf8(std::string_view bytes);
 // Characters outside the code page become '?'. At most maxChars characters are taken.
 std::string fromUtf8(std::string_view utf8, std::size_t maxChars = std::string::npos);
+// Whether every character of the text has its own byte in the page, so storing loses nothing.
+bool encodable(std::string_view utf8);
 } // namespace cp1251

@@ -1,6 +1,7 @@
 #include "data/datafiles.h"
 
 #include "data/checksums.h"
+#include "data/clubrecord.h"
 #include "data/filestore.h"
 #include "data/ratingbook.h"
 #include "platform/messageboxes.h"
@@ -9,26 +10,6 @@
 
 namespace
 {
-
-constexpr std::size_t kClubRecordSize = 54;
-constexpr std::size_t kClubRecords = 10;
-
-struct ClubRecord {
-    Str17 Name;
-    uint8_t MaskedPassword[18];
-    uint8_t Mask[18];
-};
-static_assert(sizeof(ClubRecord) == kClubRecordSize);
-
-Str17 unmask(const ClubRecord &record)
-{
-    Str17 password;
-    auto *bytes = reinterpret_cast<uint8_t *>(&password);
-    for (std::size_t i = 0; i < sizeof password; ++i)
-        bytes[i] = record.MaskedPassword[i] ^ record.Mask[i];
-    password.clampLength();
-    return password;
-}
 
 template <std::size_t N> void clampNames(OneBased<TRatingEntry, N> &entries)
 {
