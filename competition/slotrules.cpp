@@ -22,7 +22,8 @@ bool SlotOccupied(const TSaveSlot &slot)
 
 bool SlotPlayable(const TSaveSlot &slot)
 {
-    if (!SlotOccupied(slot))
+    // The dialog takes at most twenty characters for a title.
+    if (!SlotOccupied(slot) || slot.Title.Length > kMaxTitleLength)
         return false;
     if (slot.IsCham == 0) {
         const TTournamentFields &t = slot.Tur;
@@ -34,6 +35,7 @@ bool SlotPlayable(const TSaveSlot &slot)
         const TChampionshipFields &c = slot.Cham;
         return c.ParticipantCount >= kMinChampionshipPlayers &&
                c.ParticipantCount <= kMaxChampionshipPlayers && c.ParticipantCount % 3 == 0 &&
+               c.ClubTogether <= 1 &&
                validCommon(c.RoundsPlayed, c.RoundsTotal, c.Difficulty, c.HumanCount);
     }
     return false;
