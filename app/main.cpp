@@ -3,6 +3,7 @@
 #include "data/datafiles.h"
 #include "game/soundboard.h"
 #include "game/tgameform.h"
+#include "platform/folderlock.h"
 #include "platform/qteventpump.h"
 #include "platform/qtmessageboxes.h"
 #include "platform/qtsounddevice.h"
@@ -27,10 +28,18 @@ int main(int argc, char **argv)
         QApplication::installTranslator(&qtTexts);
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(TAboutForm::dicePicture())));
 
+    QtMessageBoxes boxes;
+    FolderLock folderLock(QString{});
+    if (!folderLock.acquire()) {
+        boxes.show(MessageBoxes::Kind::Error,
+                   "ВЕРТОКС уже запущен из этой папки.\r\nДве копии игры стерли бы результаты "
+                   "друг друга: продолжайте игру в открытом окне.");
+        return 1;
+    }
+
     SharedData data;
     SystemRandom random;
     SystemClock clock;
-    QtMessageBoxes boxes;
     QtEventPump pump;
     QtSoundDevice device;
     SoundBoard sounds(data.SoundOn, device);

@@ -48,6 +48,10 @@ DataFiles::DataFiles(SharedData &data, MessageBoxes &boxes, std::filesystem::pat
 bool DataFiles::save(const char *file, const void *bytes, std::size_t size)
 {
     const auto path = pathOf(file);
+    if (m_held.count(file) != 0) {
+        m_boxes.show(MessageBoxes::Kind::Error, writeFailedText(path));
+        return false;
+    }
     // Rewriting identical bytes gains nothing; the rating is saved at every start.
     if (filestore::holds(path, bytes, size) || filestore::writeWhole(path, bytes, size))
         return true;
@@ -62,10 +66,8 @@ DataFiles::loadChecked(const char *file, OneBased<Record, N> &records, const Mes
 {
     const auto path = pathOf(file);
     const auto bytes = filestore::read(path);
-    if (!bytes) {
-        m_boxes.show(MessageBoxes::Kind::Warning, messages.cannotOpen);
-        return Load::Failed;
-    }
+    if (!bytes)
+        return cannotOpen(file, messages.cannotOpen);
     if (bytes->size() / sizeof(Record) != N) {
         filestore::keepDamagedCopy(path);
         m_boxes.show(MessageBoxes::Kind::Warning, messages.damaged);
@@ -79,6 +81,22 @@ DataFiles::loadChecked(const char *file, OneBased<Record, N> &records, const Mes
     }
     clampNames(records);
     return Load::Ok;
+}
+
+DataFiles::Load DataFiles::cannotOpen(const char *file, const char *message)
+{
+    // A file that is there but cannot be read still holds a player's history: it is moved
+    // aside before the reset, and when even that fails it is left alone for the whole run.
+    const auto path = pathOf(file);
+    if (!filestore::existsUnread(path) || filestore::setAside(path)) {
+        m_boxes.show(MessageBoxes::Kind::Warning, message);
+        return Load::Failed;
+    }
+    m_held.insert(file);
+    m_boxes.show(MessageBoxes::Kind::Warning,
+                 std::string(message) + "\r\nФайл " + file +
+                     " не удается прочитать, он останется нетронутым.");
+    return Load::Held;
 }
 
 void DataFiles::LoadClub()
@@ -99,9 +117,10 @@ void DataFiles::LoadClub()
         }
         return;
     }
+    Load load = Load::Failed;
     if (!bytes) {
-        m_boxes.show(
-            MessageBoxes::Kind::Warning,
+        load = cannotOpen(
+            kClubFile,
             "Не удается найти или открыть файл с клубом игроков!\r\nРезультаты обнулятся.");
     } else {
         filestore::keepDamagedCopy(path);
@@ -110,7 +129,8 @@ void DataFiles::LoadClub()
     }
     m_data.ClubCount = 0;
     const std::vector<uint8_t> empty(kClubRecordSize * kClubRecords, 0);
-    save(kClubFile, empty.data(), empty.size());
+    if (load != Load::Held)
+        save(kClubFile, empty.data(), empty.size());
 }
 
 void DataFiles::LoadRating()
@@ -119,9 +139,10 @@ void DataFiles::LoadRating()
         "Не удается найти или открыть файл с рейтингом!\r\nРезультаты обнулятся.",
         "Испорченный файл с рейтингом!\r\nРезультаты обнулятся.",
         "Файл с рейтингом изменялся вручную!\r\nРезультаты обнулятся."};
-    if (loadChecked(kRatingFile, m_data.Rating, messages, RatingChecksum, &TRatingEntry::Games) ==
-        Load::Failed) {
-        resetRating();
+    const Load load =
+        loadChecked(kRatingFile, m_data.Rating, messages, RatingChecksum, &TRatingEntry::Games);
+    if (load != Load::Ok) {
+        resetRating(load != Load::Held);
         return;
     }
     bookInterruptedGames();
@@ -138,7 +159,7 @@ void DataFiles::bookInterruptedGames()
     }
 }
 
-void DataFiles::resetRating()
+void DataFiles::resetRating(bool write)
 {
     for (std::size_t e = 1; e <= 41; ++e) {
         Str17 name{};
@@ -150,7 +171,8 @@ void DataFiles::resetRating()
     }
     for (std::size_t i = 1; i <= 40; ++i)
         m_data.RatingOrder[i] = uint8_t(i);
-    SaveRating();
+    if (write)
+        SaveRating();
 }
 
 void DataFiles::LoadRecords()
@@ -159,15 +181,17 @@ void DataFiles::LoadRecords()
         "Не удается найти или открыть файл с рекордами!\r\nРезультаты обнулятся.",
         "Испорченный файл с рекордами!\r\nРезультаты обнулятся.",
         "Файл с рекордами изменялся вручную!\r\nРезультаты обнулятся."};
-    if (loadChecked(kRecordsFile, m_data.Records, messages, RecordsChecksum,
-                    &TRecordEntry::Checksum) == Load::Ok)
+    const Load load = loadChecked(kRecordsFile, m_data.Records, messages, RecordsChecksum,
+                                  &TRecordEntry::Checksum);
+    if (load == Load::Ok)
         return;
     for (std::size_t k = 1; k <= 30; ++k) {
         m_data.Records[k] = TRecordEntry{};
         m_data.Records[k].Date = 1.0;
     }
     m_data.Records[31] = TRecordEntry{};
-    SaveRecords();
+    if (load != Load::Held)
+        SaveRecords();
 }
 
 void DataFiles::LoadSlots()
@@ -176,12 +200,14 @@ void DataFiles::LoadSlots()
         "Не удается найти или открыть файл vertoxwn.sav!\r\nРезультаты обнулятся.",
         "Испорченный файл vertoxwn.sav!\r\nРезультаты обнулятся.",
         "Файл vertoxwn.sav изменялся вручную!\r\nРезультаты обнулятся."};
-    if (loadChecked(kSlotsFile, m_data.Slots, messages, SlotsChecksum, &TSaveSlot::Checksum) ==
-        Load::Ok)
+    const Load load =
+        loadChecked(kSlotsFile, m_data.Slots, messages, SlotsChecksum, &TSaveSlot::Checksum);
+    if (load == Load::Ok)
         return;
     for (auto &slot : m_data.Slots)
         slot = TSaveSlot{};
-    SaveSlots();
+    if (load != Load::Held)
+        SaveSlots();
 }
 
 bool DataFiles::SaveRating()

@@ -3,6 +3,7 @@
 #include "data/shareddata.h"
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 class MessageBoxes;
@@ -32,7 +33,8 @@ public:
     std::filesystem::path pathOf(const char *file) const { return m_folder / file; }
 
 private:
-    enum class Load { Ok, Failed };
+    // Held: the file could be neither read nor set aside, so it is never written over.
+    enum class Load { Ok, Failed, Held };
     struct Messages {
         const char *cannotOpen;
         const char *damaged;
@@ -43,12 +45,14 @@ private:
     Load loadChecked(const char *file, OneBased<Record, N> &records, const Messages &messages,
                      int32_t (*checksum)(const SharedData &), int32_t Record::*stored);
     bool save(const char *file, const void *bytes, std::size_t size);
-    void resetRating();
+    Load cannotOpen(const char *file, const char *message);
+    void resetRating(bool write);
     void bookInterruptedGames();
 
     SharedData &m_data;
     MessageBoxes &m_boxes;
     std::filesystem::path m_folder;
+    std::set<std::string> m_held;
 };
 
 // RatingOrder: the rated entries by rating points, highest first, ties by entry number.

@@ -68,4 +68,19 @@ void keepDamagedCopy(const std::filesystem::path &path)
                                error);
 }
 
+bool existsUnread(const std::filesystem::path &path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+bool setAside(const std::filesystem::path &path)
+{
+    std::filesystem::path aside = path;
+    aside += ".bad";
+    std::error_code error;
+    std::filesystem::rename(path, aside, error);
+    return !error;
+}
+
 } // namespace filestore

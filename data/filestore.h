@@ -16,4 +16,8 @@ bool writeWhole(const std::filesystem::path &path, const void *bytes, std::size_
 bool holds(const std::filesystem::path &path, const void *bytes, std::size_t size);
 // Keeps a damaged file as "<name>.bad" before it is reset, for recovery by hand.
 void keepDamagedCopy(const std::filesystem::path &path);
+// Whether a regular file stands at path: one that read() refused is there but unreadable.
+bool existsUnread(const std::filesystem::path &path);
+// Moves a file that cannot be read to "<name>.bad"; a rename needs no read access.
+bool setAside(const std::filesystem::path &path);
 } // namespace filestore

@@ -42,6 +42,12 @@ TEST(Checksums, RatingTermsByHand)
     data->Rating[2].PrizePoints = 1;               // -4
     EXPECT_EQ(RatingChecksum(*data), 3 + 18 + 65 + 2 * 66 + 60 - 3 - 14 - 4);
 
+    // The last of the fifty scores and the last status byte count with their own weights.
+    const int32_t summed = RatingChecksum(*data);
+    data->Rating[2].Last50[50] = 2; // -(50-13)*2
+    data->Rating[2].Status[10] = 1; // (10-4)*1
+    EXPECT_EQ(RatingChecksum(*data), summed - 74 + 6);
+
     // Entry 41 and the 17th name character are outside the sum.
     const int32_t before = RatingChecksum(*data);
     data->Rating[41].TotalScore = 1000;

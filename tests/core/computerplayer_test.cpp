@@ -33,7 +33,10 @@ TEST(ComputerValue, TableBoundaries)
     EXPECT_EQ(ComputerValue(9, 27, 1, 1, 2), 16);
     EXPECT_EQ(ComputerValue(10, 28, 1, 1, 2), -10);
     EXPECT_EQ(ComputerValue(10, 29, 1, 1, 2), 50);
+    EXPECT_EQ(ComputerValue(10, 35, 1, 1, 2), 50);
     EXPECT_EQ(ComputerValue(10, 36, 1, 1, 2), 60);
+    EXPECT_EQ(ComputerValue(10, 39, 1, 1, 2), 60);
+    EXPECT_EQ(ComputerValue(10, 52, 1, 1, 2), 80);
     EXPECT_EQ(ComputerValue(10, 40, 1, 1, 2), 80);
     EXPECT_EQ(ComputerValue(11, 7, 1, 2, 3), -10);
     EXPECT_EQ(ComputerValue(11, 8, 1, 2, 3), 8);   // 2 * (1 + 3)

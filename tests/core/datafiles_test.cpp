@@ -176,6 +176,27 @@ TEST_F(DataFilesTest, WholeRecordCountsDecideTheSize)
     EXPECT_THAT(texts(), ElementsAre(kBadSlots));
 }
 
+TEST_F(DataFilesTest, OneWholeRecordTooManyIsDamaged)
+{
+    struct Case {
+        const char *file;
+        std::size_t record;
+        const char *message;
+    };
+    for (const Case &c : {Case{kRatingFile, 248, kBadRating}, Case{kRecordsFile, 116, kBadRecords},
+                          Case{kSlotsFile, 968, kBadSlots}}) {
+        SCOPED_TRACE(c.file);
+        restart();
+        loadAll();
+        auto bytes = folder.read(c.file);
+        bytes.resize(bytes.size() + c.record);
+        folder.write(c.file, bytes);
+        restart();
+        loadAll();
+        EXPECT_THAT(texts(), ElementsAre(c.message));
+    }
+}
+
 TEST_F(DataFilesTest, HandEditedNamesAreNoticedWhereCovered)
 {
     loadAll();

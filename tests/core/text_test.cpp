@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdio>
+#include <string>
+
 TEST(TextFormat, NumbersAreRightAlignedAndNeverCut)
 {
     EXPECT_EQ(IntText(7, 4), "   7");
@@ -14,12 +18,28 @@ TEST(TextFormat, NumbersAreRightAlignedAndNeverCut)
     EXPECT_EQ(FloatText(-13.054, 4, 2), "-13.05");
 }
 
+TEST(TextFormat, RussianDesktopKeepsThePoint)
+{
+    // The set-up script generates this locale; without it the test would prove nothing.
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "ru_RU.UTF-8"), nullptr);
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.1f", 1.5);
+    EXPECT_STREQ(probe, "1,5") << "the locale writes a comma, so the check below means something";
+    EXPECT_EQ(FloatText(150, 6, 2), "150.00");
+    EXPECT_EQ(FloatText(-3.1, 0, 2), "-3.10");
+    EXPECT_EQ(IntText(1234567, 0), "1234567");
+    std::setlocale(LC_ALL, before.c_str());
+}
+
 TEST(Cp1251, RussianTextRoundTrips)
 {
     const std::string text = "Ёжик в тумане — «ВЕРТОКС» №1";
     const std::string bytes = cp1251::fromUtf8(text);
     EXPECT_EQ(bytes.size(), 28u);
     EXPECT_EQ(uint8_t(bytes[0]), 0xA8);  // Ё
+    EXPECT_EQ(uint8_t(cp1251::fromUtf8("ё")[0]), 0xB8);
+    EXPECT_EQ(cp1251::toUtf8("\xB8\xA8"), "ёЁ");
     EXPECT_EQ(uint8_t(bytes[1]), 0xE6);  // ж
     EXPECT_EQ(uint8_t(bytes[14]), 0x97); // em dash
     EXPECT_EQ(cp1251::toUtf8(bytes), text);

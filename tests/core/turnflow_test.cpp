@@ -119,6 +119,20 @@ TEST_F(TurnFlowTest, SingleHeldDieAfterTheFirstThrowIsGivenBack)
     EXPECT_EQ(game.screen().upperRow[2], 6);
 }
 
+TEST_F(TurnFlowTest, SingleHeldDieAfterTheSecondThrowStays)
+{
+    start(false);
+    beginHumanTurn(20);
+    throwDice({1, 2, 3, 4, 5});
+    throwDice({6, 5, 4, 3, 2});
+    game.toggleDie(2);
+    throwDice({1, 1, 1, 1});
+    EXPECT_EQ(random.remaining(), 0u);
+    EXPECT_EQ(game.throwCounter(), 3);
+    EXPECT_EQ(game.screen().lowerRow[1], 5);
+    EXPECT_EQ(game.screen().lowerRow[5], 1);
+}
+
 TEST_F(TurnFlowTest, TwoHeldDiceStayAndAllHeldGoesStraightToWriting)
 {
     start(false);

@@ -13,6 +13,7 @@ inline const char *const kNoSlots =
     "Не удается найти или открыть файл vertoxwn.sav!\r\nРезультаты обнулятся.";
 inline const char *const kBadClub = "Испорченный файл с клубом игроков!\r\nРезультаты обнулятся.";
 inline const char *const kBadRating = "Испорченный файл с рейтингом!\r\nРезультаты обнулятся.";
+inline const char *const kBadRecords = "Испорченный файл с рекордами!\r\nРезультаты обнулятся.";
 inline const char *const kBadSlots = "Испорченный файл vertoxwn.sav!\r\nРезультаты обнулятся.";
 inline const char *const kEditedRating =
     "Файл с рейтингом изменялся вручную!\r\nРезультаты обнулятся.";
