@@ -1,0 +1,175 @@
+#include "competition/championshipround.h"
+
+#include "competition/ballstable.h"
+#include "competition/groups.h"
+#include "competition/roundservices.h"
+#include "competition/seating.h"
+#include "competition/slotrules.h"
+#include "competition/standings.h"
+#include "data/datafiles.h"
+#include "data/storedmath.h"
+#include "data/textformat.h"
+#include "game/dicegame.h"
+#include "platform/messageboxes.h"
+
+#include <array>
+#include <cstring>
+
+ChampionshipRound::ChampionshipRound(RoundServices &services, int slot)
+    : m_services(services), m_slot(slot)
+{
+}
+
+TSaveSlot &ChampionshipRound::slot() const
+{
+    return m_services.data.Slots[m_slot];
+}
+
+void ChampionshipRound::next()
+{
+    if (!nextEnabled())
+        return;
+    m_enabled = false;
+    if (m_played >= 3) {
+        m_over = true;
+        return;
+    }
+    playGroup(m_played + 1);
+}
+
+void ChampionshipRound::playGroup(int group)
+{
+    SharedData &data = m_services.data;
+    DiceGame &game = m_services.game;
+    const TSaveSlot &s = slot();
+    TChamGroup &g = data.Groups[group];
+    const int n = g.Count;
+
+    // The worst championship place sits at seat 1, the best at seat n.
+    SortGroupOrder(data, s, group, GroupSort::ByPlace);
+    std::array<int, 10> places{};
+    std::array<int, 10> participants{};
+    for (int seat = 1; seat <= n; ++seat) {
+        places[seat - 1] = data.GroupOrder[n - seat + 1];
+        participants[seat - 1] = g.Member[places[seat - 1]];
+    }
+    GamePlayers seats{};
+    if (!SeatParticipants(data, m_services.passwords, s, std::span(participants).first(n), seats))
+        return; // "Дальше" stays disabled: only closing the window leaves the round
+
+    data.CurDifficulty = s.Cham.Difficulty;
+    game.playerCount = n;
+    game.players = seats;
+    const std::string caption = "Чемпионат(" + std::to_string(s.Cham.RoundsPlayed + 1) + " тур, " +
+                                std::to_string(group) + " группа)";
+    const DiceGame::Result result = game.PlayGame(AnyHumanSeated(seats, n), caption);
+    m_enabled = true;
+    if (result.quit)
+        return; // the same group plays again with the next "Дальше"
+
+    int64_t sum = 0;
+    for (int seat = 1; seat <= n; ++seat)
+        sum += game.players[seat].sheet[kTotalCell];
+    const int64_t average = RoundedAverage(sum, n);
+    for (int seat = 1; seat <= n; ++seat) {
+        const int32_t total = game.players[seat].sheet[kTotalCell];
+        g.Points[places[seat - 1]] = total;
+        g.Diff[places[seat - 1]] = Wrap32(total - average);
+    }
+    SortGroupOrder(data, s, group, GroupSort::ByGame);
+    for (int place = 1; place <= n; ++place)
+        g.Balls[data.GroupOrder[place]] = uint8_t(GroupBalls(n, place));
+    if (result.recordsChanged)
+        m_services.boxes.show(MessageBoxes::Kind::Information, kRecordsChangedText);
+    m_played = group;
+}
+
+bool ChampionshipRound::requestClose()
+{
+    if (m_services.data.gameRunning)
+        return false;
+    if (over())
+        return true;
+    if (!m_services.boxes.askYesNo("Результаты текущего тура будут утеряны.\r\nВыйти?"))
+        return false;
+    m_over = true;
+    m_brokenOff = true;
+    return true;
+}
+
+std::string ChampionshipRound::buttonCaption() const
+{
+    if (m_played > 2)
+        return "Конец тура";
+    return "Дальше (играет " + std::to_string(m_played + 1) + " группа)";
+}
+
+bool ChampionshipRound::nextEnabled() const
+{
+    return m_enabled && !m_over && !m_services.data.gameRunning;
+}
+
+std::vector<ChampionshipRound::Row> ChampionshipRound::rows(int group)
+{
+    SharedData &data = m_services.data;
+    const TSaveSlot &s = slot();
+    const TChamGroup &g = data.Groups[group];
+    const bool played = group <= m_played;
+    SortGroupOrder(data, s, group, played ? GroupSort::ByGame : GroupSort::ByPlace);
+    std::vector<Row> rows;
+    for (int r = 1; r <= g.Count; ++r) {
+        const int position = data.GroupOrder[r];
+        const int participant = g.Member[position];
+        Row row;
+        row.name = s.Names[participant].text();
+        row.clubMember = participant <= s.Cham.HumanCount;
+        row.place = IntText(ChamPlaceOf(data, s, participant), 2) + " место";
+        row.played = played;
+        if (played) {
+            row.balls = IntText(g.Balls[position], 2);
+            row.score = IntText(g.Points[position], 3);
+            row.diff = IntText(g.Diff[position], 4);
+            row.diffNegative = g.Diff[position] < 0;
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+ChampionshipOutcome PlayChampionshipRound(RoundServices &s, RoundWindow &window, bool clubTogether)
+{
+    ChampionshipOutcome outcome;
+    SharedData &data = s.data;
+    const int number = data.CurChamSlot;
+    if (data.gameRunning || window.busy() || number < 1 || number > 10)
+        return outcome;
+    TSaveSlot &slot = data.Slots[number];
+    if (slot.IsCham != 1 || !SlotPlayable(slot) || SlotFinished(slot))
+        return outcome;
+    TChampionshipFields &cham = slot.Cham;
+
+    SortChamOrder(data, slot);
+    DistributeGroups(data, s.random, slot, clubTogether);
+    ChampionshipRound round(s, number);
+    const std::string caption =
+        "Чемпионат, " + std::to_string(cham.RoundsPlayed + 1) + " тур - распределение по группам";
+    outcome.played = true;
+    // The slot as it was: a round whose slot was replaced meanwhile adds nothing to it.
+    const TSaveSlot before = slot;
+    if (window.playRound(round, caption) || std::memcmp(&before, &slot, sizeof slot) != 0)
+        return outcome;
+
+    cham.RoundsPlayed += 1;
+    for (const TChamGroup &group : data.Groups) {
+        for (int j = 1; j <= group.Count; ++j) {
+            const int m = group.Member[j];
+            cham.Balls[m] = Wrap32(int64_t(cham.Balls[m]) + group.Balls[j]);
+            cham.Points[m] = Wrap32(int64_t(cham.Points[m]) + group.Points[j]);
+            cham.ChamDiff[m] = Wrap32(int64_t(cham.ChamDiff[m]) + group.Diff[j]);
+        }
+    }
+    cham.ClubTogether = clubTogether ? 1 : 0;
+    s.files.SaveSlots();
+    outcome.counted = true;
+    return outcome;
+}

@@ -1,0 +1,59 @@
+#include "competition/groups.h"
+
+#include "competition/standings.h"
+#include "platform/randomsource.h"
+
+void DistributeGroups(SharedData &data, RandomSource &random, const TSaveSlot &slot,
+                      bool clubTogether)
+{
+    const int count = slot.Cham.ParticipantCount;
+    const int per = count / 3;
+    const int humans = slot.Cham.HumanCount;
+    OneBased<bool, 30> placed{};
+    const auto put = [&](int position, int participant) {
+        placed[participant] = true;
+        data.Groups[(position + per - 1) / per].Member[(position - 1) % per + 1] =
+            uint8_t(participant);
+    };
+
+    // Positions the club holds, first..last; none when the club is not kept together.
+    int clubFirst = 1;
+    int clubLast = 0;
+    if (clubTogether && humans <= per) {
+        const int group = random.uniform(1, 3);
+        clubFirst = (group - 1) * per + 1;
+        clubLast = (group - 1) * per + humans;
+        for (int member = 1; member <= humans; ++member)
+            put(clubFirst + member - 1, member);
+    }
+    for (int position = 1; position <= count; ++position) {
+        if (position >= clubFirst && position <= clubLast)
+            continue;
+        int participant = random.uniform(1, count);
+        while (placed[participant])
+            participant = random.uniform(1, count);
+        put(position, participant);
+    }
+    for (TChamGroup &group : data.Groups)
+        group.Count = uint8_t(per);
+}
+
+void SortGroupOrder(SharedData &data, const TSaveSlot &slot, int group, GroupSort mode)
+{
+    const TChamGroup &g = data.Groups[group];
+    // Higher ranks first: the better (lower) championship place, or the higher score.
+    const auto rank = [&](int position) -> int64_t {
+        if (mode == GroupSort::ByGame)
+            return g.Points[position];
+        return -int64_t(ChamPlaceOf(data, slot, g.Member[position]));
+    };
+    OneBased<uint8_t, 10> &order = data.GroupOrder;
+    for (int i = 1; i <= g.Count; ++i) {
+        int j = 1;
+        while (j < i && rank(order[j]) >= rank(i))
+            ++j;
+        for (int m = i; m > j; --m)
+            order[m] = order[m - 1];
+        order[j] = uint8_t(i);
+    }
+}

@@ -1,0 +1,59 @@
+#include "competition/tournamentround.h"
+
+#include "competition/roundservices.h"
+#include "competition/seating.h"
+#include "competition/slotrules.h"
+#include "data/datafiles.h"
+#include "data/storedmath.h"
+#include "game/dicegame.h"
+#include "platform/messageboxes.h"
+
+#include <array>
+#include <numeric>
+#include <span>
+
+TournamentOutcome PlayTournamentRound(RoundServices &s)
+{
+    TournamentOutcome outcome;
+    SharedData &data = s.data;
+    if (data.gameRunning || data.CurTurSlot < 1 || data.CurTurSlot > 10)
+        return outcome;
+    TSaveSlot &slot = data.Slots[data.CurTurSlot];
+    if (slot.IsCham != 0 || !SlotPlayable(slot) || SlotFinished(slot))
+        return outcome;
+    TTournamentFields &tur = slot.Tur;
+    const int count = tur.ParticipantCount;
+
+    // Participant i sits at seat i, so the club members come first, in the order chosen.
+    std::array<int, kMaxTournamentPlayers> participants{};
+    std::iota(participants.begin(), participants.end(), 1);
+    GamePlayers seats{};
+    if (!SeatParticipants(data, s.passwords, slot, std::span(participants).first(count), seats))
+        return outcome;
+
+    data.CurDifficulty = tur.Difficulty;
+    s.game.playerCount = count;
+    s.game.players = seats;
+    const std::string caption = "Турнир(" + std::to_string(tur.RoundsPlayed + 1) + " тур)";
+    const DiceGame::Result result = s.game.PlayGame(tur.HumanCount != 0, caption);
+    outcome.gamePlayed = true;
+    outcome.recordsChanged = result.recordsChanged;
+    if (result.quit)
+        return outcome;
+
+    tur.RoundsPlayed += 1;
+    int64_t sum = 0;
+    for (int i = 1; i <= count; ++i)
+        sum += s.game.players[i].sheet[kTotalCell];
+    const int64_t average = RoundedAverage(sum, count);
+    for (int i = 1; i <= count; ++i) {
+        const int64_t total = s.game.players[i].sheet[kTotalCell];
+        tur.TurTotal[i] = Wrap32(int64_t(tur.TurTotal[i]) + total);
+        tur.TurDiff[i] = Wrap32(int64_t(tur.TurDiff[i]) + total - average);
+    }
+    s.files.SaveSlots();
+    outcome.counted = true;
+    if (result.recordsChanged)
+        s.boxes.show(MessageBoxes::Kind::Information, kRecordsChangedText);
+    return outcome;
+}
