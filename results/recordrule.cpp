@@ -28,3 +28,16 @@ int EnterGameRecord(OneBased<TRecordEntry, 31> &records, const Str17 &name, int3
     }
     return row;
 }
+
+int EnterPrizeRecord(OneBased<TRecordEntry, 31> &records, const Str17 &name, int32_t score,
+                     double date, const TPrizeFields &prize)
+{
+    const int row = EnterRecordRow(records, kFirstPrizeRow, kLastPrizeRow, score);
+    if (row != 0) {
+        TRecordEntry &record = records[row];
+        record.Name = name;
+        record.Date = date;
+        record.Prize = prize;
+    }
+    return row;
+}

@@ -12,6 +12,11 @@ int EnterRecordRow(OneBased<TRecordEntry, 31> &records, int first, int last, int
 int EnterGameRecord(OneBased<TRecordEntry, 31> &records, const Str17 &name, int32_t score,
                     double date, uint8_t difficulty, const OneBased<int32_t, 16> &comboScores);
 
+// A club member's prize offered to the prize rows: who, the prize × 100, the day and the
+// competition's figures (AvgBalls and IsCham only for a championship).
+int EnterPrizeRecord(OneBased<TRecordEntry, 31> &records, const Str17 &name, int32_t score,
+                     double date, const TPrizeFields &prize);
+
 constexpr int kFirstGameRow = 1;
 constexpr int kLastGameRow = 20;
 constexpr int kFirstPrizeRow = 21;
