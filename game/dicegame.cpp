@@ -49,8 +49,10 @@ void DiceGame::start(bool show, const std::string &caption)
         m_data.gameRunning = false;
         return;
     }
-    MarkGameRunning(m_data, players, playerCount);
-    m_files.SaveRating();
+    if (!m_practice) {
+        MarkGameRunning(m_data, players, playerCount);
+        m_files.SaveRating();
+    }
     resetScreen(caption);
     m_turn = 0;
     m_current = playerCount;
@@ -63,6 +65,8 @@ DiceGame::Result DiceGame::finish()
 {
     Result result;
     result.quit = m_quit;
+    if (m_practice)
+        return result;
     result.recordsChanged =
         BookGame(m_data, players, playerCount, m_quit, m_data.CurDifficulty, m_clock.today());
     m_files.SaveRating();
@@ -115,11 +119,19 @@ void DiceGame::go()
     m_screen.compTurnVisible = false;
     m_screen.diceClickable = false;
 
-    if (m_throws >= 4)
+    if (m_throws >= 4) {
         nextPlayer();
-    else if (m_throws < 3 && m_kept < 5)
+    } else if (m_throws < 3 && m_kept < 5) {
+        if (m_watcher && m_throws >= 1) {
+            std::vector<uint8_t> held;
+            for (int position = m_kept + 1; position <= 5; ++position) {
+                if (m_held[position])
+                    held.push_back(m_faces[position]);
+            }
+            m_watcher->keepChosen(m_turn, moment(), held);
+        }
         throwStep();
-    else
+    } else
         writeStep();
     m_view.refresh();
 }
@@ -363,6 +375,8 @@ void DiceGame::write(int combination)
     const int32_t value = CombCheck(combination);
     if (value < 0 && !m_boxes.askYesNo("Вы хотите списать?"))
         return;
+    if (m_watcher)
+        m_watcher->writeChosen(m_turn, moment(), combination);
     for (int c = 1; c <= kCombinations; ++c) {
         if (m_screen.writeEnabled[c]) {
             m_screen.writePicture[c] = GameScreen::WritePicture::Write;
@@ -384,10 +398,36 @@ bool DiceGame::requestClose()
 {
     if (!m_data.gameRunning)
         return true;
-    if (!m_boxes.askYesNo("Выйти из игры?\r\nЭто отрицательно скажется на ваших показателях."))
+    if (!m_practice &&
+        !m_boxes.askYesNo("Выйти из игры?\r\nЭто отрицательно скажется на ваших показателях."))
         return false;
     m_quit = true;
     m_data.gameRunning = false;
     m_view.gameOver();
     return true;
+}
+
+void DiceGame::showAdvice(const std::string &text)
+{
+    m_screen.status = text;
+    m_view.refresh();
+}
+
+TurnMoment DiceGame::moment() const
+{
+    TurnMoment moment;
+    if (m_current < 1 || m_current > playerCount)
+        return moment;
+    moment.sheet = players[m_current].sheet;
+    moment.bonus = m_bonus;
+    if (m_throws > 3)
+        return moment;
+    moment.throwNumber = m_throws;
+    for (int position = 1; position <= m_kept; ++position)
+        moment.kept.push_back(m_hand[position]);
+    if (m_throws >= 1) {
+        for (int position = m_kept + 1; position <= 5; ++position)
+            moment.thrown.push_back(m_faces[position]);
+    }
+    return moment;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/coachmoment.h"
 #include "game/gamebooking.h"
 #include "game/gamescreen.h"
 
@@ -34,6 +35,12 @@ public:
     int playerCount = 0;
     GamePlayers players{};
 
+    // A practice game books nothing, touches no file and ends without a question when closed.
+    void setPractice(bool practice) { m_practice = practice; }
+    bool practice() const { return m_practice; }
+    // Told of every choice of a human player; nullptr for none.
+    void setWatcher(MoveWatcher *watcher) { m_watcher = watcher; }
+
     // Plays a whole game; show is false when only computers play.
     Result PlayGame(bool show, const std::string &caption);
 
@@ -50,6 +57,11 @@ public:
     // The window is being closed: true when it may hide.
     bool requestClose();
 
+    // Shows a hint in the status line until the next step changes it.
+    void showAdvice(const std::string &text);
+    // The current player's turn as it stands.
+    TurnMoment moment() const;
+
     // The value of a combination for the kept hand at the current throw.
     int32_t CombCheck(int combination) const;
 
@@ -61,6 +73,7 @@ public:
     int keptCount() const { return m_kept; }
     int bonusCombination() const { return m_bonus; }
     bool dieHeld(int position) const { return m_held[position]; }
+    uint8_t dieFace(int position) const { return m_faces[position]; }
 
     static constexpr unsigned kDiePause = 200;
 
@@ -99,4 +112,6 @@ private:
     Standings m_previous{};
     bool m_quit = false;
     bool m_dieSound = true;
+    bool m_practice = false;
+    MoveWatcher *m_watcher = nullptr;
 };
