@@ -1,8 +1,7 @@
+#include "app/programwindows.h"
 #include "app/taboutform.h"
-#include "app/tmainform.h"
 #include "data/datafiles.h"
 #include "game/soundboard.h"
-#include "game/tgameform.h"
 #include "platform/folderlock.h"
 #include "platform/qteventpump.h"
 #include "platform/qtmessageboxes.h"
@@ -45,13 +44,11 @@ int main(int argc, char **argv)
     SoundBoard sounds(data.SoundOn, device);
     DataFiles files(data, boxes);
 
-    TMainForm mainForm({data, files, boxes, {}, openTextFile});
-    sounds.names = mainForm.soundNames();
-    const auto gameForm = TGameForm::create({data, files, random, boxes, clock}, sounds, pump);
-    if (!gameForm)
+    const auto windows = ProgramWindows::create(
+        {data, files, random, boxes, clock, sounds, pump, {}, openTextFile});
+    if (!windows)
         return 1;
-    TAboutForm aboutForm(&mainForm);
-    mainForm.setAboutForm(&aboutForm);
+    TMainForm &mainForm = windows->mainForm();
 
     // The program ends with the main window, whatever other windows are still hidden.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -4,24 +4,28 @@
 #include "app/ratingsheet.h"
 #include "app/recordsheet.h"
 #include "app/standingssheet.h"
+#include "competition/newcompetition.h"
+#include "competition/roundservices.h"
+#include "competition/tchamform.h"
+#include "competition/tloadform.h"
+#include "competition/tnewform.h"
+#include "competition/tournamentround.h"
 #include "data/datafiles.h"
+#include "data/tclubform.h"
 #include "platform/messageboxes.h"
+#include "results/prizes.h"
+#include "results/tpraiseform.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
-
-namespace
-{
-
-const char *const kNotYet = "Эта возможность появится в следующей версии.";
-
-} // namespace
 
 TMainForm::TMainForm(Services services, QWidget *parent)
     : QMainWindow(parent), m_services(std::move(services)), m_data(m_services.data)
@@ -57,6 +61,15 @@ void TMainForm::buildPages()
     m_pageControl1->addTab(m_recordSheet, QStringLiteral("Рекорды"));
     m_pageControl1->setCurrentWidget(m_turnirSheet);
     setCentralWidget(m_pageControl1);
+
+    connect(m_turnirSheet->continueButton(), &QPushButton::clicked, this,
+            &TMainForm::TurContinueButtonClick);
+    connect(m_championSheet->continueButton(), &QPushButton::clicked, this,
+            &TMainForm::ChamContinueButtonClick);
+    connect(m_turnirSheet->praiseButton(), &QPushButton::clicked, this,
+            &TMainForm::TurPraiseButtonClick);
+    connect(m_championSheet->praiseButton(), &QPushButton::clicked, this,
+            &TMainForm::ChamPraiseButtonClick);
 
     for (HintHeader *header :
          {m_turnirSheet->header(), m_championSheet->header(), m_raytingSheet->header(),
@@ -162,10 +175,20 @@ bool TMainForm::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
+void TMainForm::setCompanions(const Companions &companions)
+{
+    m_companions = companions;
+}
+
+bool TMainForm::busy() const
+{
+    return m_data.gameRunning || (m_companions.chamForm && m_companions.chamForm->isVisible());
+}
+
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     // A game or a championship round runs in a nested event loop that needs this window.
-    if (m_data.gameRunning || (m_chamForm && m_chamForm->isVisible())) {
+    if (busy()) {
         event->ignore();
         return;
     }
@@ -173,35 +196,134 @@ void TMainForm::closeEvent(QCloseEvent *event)
     emit closed();
 }
 
-void TMainForm::notYet()
+void TMainForm::DrawTournamentStandings()
 {
-    m_services.boxes.show(MessageBoxes::Kind::Information, kNotYet);
+    m_turnirSheet->drawStandings(m_data, busy());
+}
+
+void TMainForm::DrawChampionshipStandings()
+{
+    m_championSheet->drawStandings(m_data, busy());
+}
+
+void TMainForm::showPageOf(CompetitionKind kind)
+{
+    m_pageControl1->setCurrentWidget(kind == CompetitionKind::Championship ? m_championSheet
+                                                                           : m_turnirSheet);
+}
+
+void TMainForm::recordsChanged()
+{
+    m_services.boxes.show(MessageBoxes::Kind::Information, kRecordsChangedText);
+    DrawRecordTables();
+}
+
+void TMainForm::newCompetition(CompetitionKind kind)
+{
+    if (busy() || !m_companions.newForm || !m_companions.newForm->open(kind))
+        return;
+    // A new competition may have taken the other kind's current slot: both pages are redrawn.
+    DrawTournamentStandings();
+    DrawChampionshipStandings();
+    showPageOf(kind);
 }
 
 void TMainForm::NewTurMenuItemClick()
 {
-    if (!m_data.gameRunning)
-        notYet();
+    newCompetition(CompetitionKind::Tournament);
 }
 
 void TMainForm::NewChamMenuItenClick()
 {
-    if (!m_data.gameRunning)
-        notYet();
+    newCompetition(CompetitionKind::Championship);
 }
 
 void TMainForm::LoadMenuItemClick()
 {
-    if (!m_data.gameRunning)
-        notYet();
+    if (busy() || !m_companions.loadForm)
+        return;
+    const int slot = m_companions.loadForm->chooseSlot(
+        TLoadForm::Mode::Loading, QStringLiteral("Выберите слот для загрузки"));
+    if (slot == 0)
+        return;
+    const CompetitionKind kind = MakeCurrent(m_data, slot);
+    DrawTournamentStandings();
+    DrawChampionshipStandings();
+    showPageOf(kind);
 }
 
 void TMainForm::ClubMenuItemClick()
 {
-    if (m_data.gameRunning)
+    if (busy() || !m_companions.clubForm)
         return;
-    notYet();
+    m_companions.clubForm->exec();
     DrawRatingTable();
+}
+
+void TMainForm::TurContinueButtonClick()
+{
+    if (busy() || !m_companions.game)
+        return;
+    RoundServices services{m_data,
+                           m_services.files,
+                           *m_companions.random,
+                           m_services.boxes,
+                           *m_companions.passwords,
+                           *m_companions.game};
+    const TournamentOutcome outcome = PlayTournamentRound(services);
+    if (!outcome.gamePlayed)
+        return;
+    // The round has shown its records message; a quit game may have changed them too.
+    if (outcome.recordsChanged)
+        DrawRecordTables();
+    DrawTournamentStandings();
+    DrawRatingTable();
+    showPageOf(CompetitionKind::Tournament);
+}
+
+void TMainForm::ChamContinueButtonClick()
+{
+    if (busy() || !m_companions.game || !m_companions.chamForm)
+        return;
+    m_championSheet->continueButton()->setEnabled(false);
+    RoundServices services{m_data,
+                           m_services.files,
+                           *m_companions.random,
+                           m_services.boxes,
+                           *m_companions.passwords,
+                           *m_companions.game};
+    const ChampionshipOutcome outcome = PlayChampionshipRound(
+        services, *m_companions.chamForm, m_championSheet->allCheckBox()->isChecked());
+    if (outcome.played)
+        DrawRecordTables();
+    DrawChampionshipStandings();
+    DrawRatingTable();
+    showPageOf(CompetitionKind::Championship);
+}
+
+void TMainForm::givePrizes(CompetitionKind kind)
+{
+    if (busy() || !m_companions.praiseForm || !m_companions.clock)
+        return;
+    const bool records =
+        GivePrizes(m_data, m_services.files, *m_companions.clock, *m_companions.praiseForm,
+                   kind == CompetitionKind::Championship);
+    // The slot is free now: the page keeps its picture and offers neither button.
+    DrawTournamentStandings();
+    DrawChampionshipStandings();
+    DrawRatingTable();
+    if (records)
+        recordsChanged();
+}
+
+void TMainForm::TurPraiseButtonClick()
+{
+    givePrizes(CompetitionKind::Tournament);
+}
+
+void TMainForm::ChamPraiseButtonClick()
+{
+    givePrizes(CompetitionKind::Championship);
 }
 
 void TMainForm::SoundMenuItemClick()
@@ -243,6 +365,6 @@ void TMainForm::InfoMenuitemClick()
 
 void TMainForm::AboutMenuItemClick()
 {
-    if (m_aboutForm)
-        m_aboutForm->exec();
+    if (m_companions.aboutForm)
+        m_companions.aboutForm->exec();
 }

@@ -8,14 +8,24 @@
 #include <filesystem>
 #include <functional>
 
+class Clock;
 class DataFiles;
+class DiceGame;
 class MessageBoxes;
+class PasswordAsker;
 class QAction;
 class QStatusBar;
 class QTabWidget;
 class RatingSheet;
 class RecordSheet;
+class RandomSource;
 class StandingsSheet;
+class TChamForm;
+class TClubForm;
+class TLoadForm;
+class TNewForm;
+class TPraiseForm;
+enum class CompetitionKind;
 
 // The main window: loads every data file when created, shows the competitions, the rating and
 // the records on its pages, and holds the menus.
@@ -33,12 +43,25 @@ public:
         std::function<bool(const QString &)> openText;
     };
 
+    // The windows created after this one and what they play with: the menu commands and the
+    // page buttons hand their work to them. A command whose window is missing does nothing.
+    struct Companions {
+        DiceGame *game = nullptr;
+        PasswordAsker *passwords = nullptr;
+        RandomSource *random = nullptr;
+        const Clock *clock = nullptr;
+        TClubForm *clubForm = nullptr;
+        TLoadForm *loadForm = nullptr;
+        TNewForm *newForm = nullptr;
+        TChamForm *chamForm = nullptr;
+        TPraiseForm *praiseForm = nullptr;
+        QDialog *aboutForm = nullptr;
+    };
+
     explicit TMainForm(Services services, QWidget *parent = nullptr);
     ~TMainForm() override;
 
-    // Windows created after this one that closing and the menu depend on.
-    void setChamForm(QWidget *chamForm) { m_chamForm = chamForm; }
-    void setAboutForm(QDialog *aboutForm) { m_aboutForm = aboutForm; }
+    void setCompanions(const Companions &companions);
 
     void DrawRatingTable();
     void DrawRecordTables();
@@ -48,6 +71,10 @@ public:
     // The sound files as the settings name them. The game plays from a copy of its own that
     // silences unplayable files for the run, so a file missing today is still named at exit.
     const SoundNames &soundNames() const { return m_soundNames; }
+
+    // Draws the standings of the current competition of each kind on its page.
+    void DrawTournamentStandings();
+    void DrawChampionshipStandings();
 
     RatingSheet *ratingSheet() const { return m_raytingSheet; }
     RecordSheet *recordSheet() const { return m_recordSheet; }
@@ -67,8 +94,18 @@ private:
                      const QString &hint, void (TMainForm::*handler)());
     void FormCreate();
     void FormDestroy();
-    void notYet();
     void openHelpText(const QString &name);
+    // A game or a championship round is under way: competition and club commands wait.
+    bool busy() const;
+    void newCompetition(CompetitionKind kind);
+    void showPageOf(CompetitionKind kind);
+    void recordsChanged();
+
+    void TurContinueButtonClick();
+    void ChamContinueButtonClick();
+    void TurPraiseButtonClick();
+    void ChamPraiseButtonClick();
+    void givePrizes(CompetitionKind kind);
 
     void NewTurMenuItemClick();
     void NewChamMenuItenClick();
@@ -93,6 +130,5 @@ private:
     RecordSheet *m_recordSheet = nullptr;
     QStatusBar *m_mainStatusBar = nullptr;
     QAction *m_soundMenuItem = nullptr;
-    QWidget *m_chamForm = nullptr;
-    QDialog *m_aboutForm = nullptr;
+    Companions m_companions;
 };

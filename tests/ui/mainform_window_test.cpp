@@ -2,6 +2,7 @@
 #include "app/ratingsheet.h"
 #include "app/recordsheet.h"
 #include "app/taboutform.h"
+#include "competition/tchamform.h"
 
 #include "tests/ui/mainformfixture.h"
 
@@ -23,7 +24,6 @@ using ::testing::IsEmpty;
 namespace
 {
 
-const char *const kNotYet = "Эта возможность появится в следующей версии.";
 
 class MainWindowTest : public MainFormTest
 {
@@ -134,30 +134,15 @@ TEST_F(MainWindowTest, F10DuringAGameLeavesTheWindowOpen)
 
 TEST_F(MainWindowTest, WindowStaysOpenWhileTheChampionshipRoundWindowIsShown)
 {
-    QWidget chamForm;
-    form->setChamForm(&chamForm);
+    TChamForm chamForm;
+    TMainForm::Companions companions;
+    companions.chamForm = &chamForm;
+    form->setCompanions(companions);
     chamForm.show();
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
     chamForm.hide();
     EXPECT_TRUE(form->close());
-}
-
-TEST_F(MainWindowTest, CompetitionAndClubCommandsDoNothingDuringAGame)
-{
-    data->gameRunning = true;
-    for (const Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5})
-        press(key);
-    EXPECT_THAT(boxes.shown, IsEmpty());
-
-    data->gameRunning = false;
-    for (const Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5})
-        press(key);
-    ASSERT_EQ(boxes.shown.size(), 4u);
-    for (const auto &box : boxes.shown) {
-        EXPECT_EQ(box.kind, MessageBoxes::Kind::Information);
-        EXPECT_EQ(box.text, kNotYet);
-    }
 }
 
 TEST_F(MainWindowTest, HelpTextsOpenByNameAndAFailureIsReported)
@@ -176,7 +161,9 @@ TEST_F(MainWindowTest, HelpTextsOpenByNameAndAFailureIsReported)
 TEST_F(MainWindowTest, F11ShowsTheAboutBoxUntilOk)
 {
     TAboutForm about(form.get());
-    form->setAboutForm(&about);
+    TMainForm::Companions companions;
+    companions.aboutForm = &about;
+    form->setCompanions(companions);
     QString title, product, version;
     bool modal = false;
     QTimer::singleShot(0, [&] {

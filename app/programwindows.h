@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/tmainform.h"
+
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+class ClubBook;
+class Clock;
+class EventPump;
+class RandomSource;
+class SoundBoard;
+class TAboutForm;
+class TAddPlayerForm;
+class TGameForm;
+class TPasswordForm;
+
+// Every window of the program, created once at start-up in the program's order and handed to
+// the main window; they live until the program ends.
+class ProgramWindows
+{
+public:
+    struct Services {
+        SharedData &data;
+        DataFiles &files;
+        RandomSource &random;
+        MessageBoxes &boxes;
+        const Clock &clock;
+        SoundBoard &sounds;
+        EventPump &pump;
+        // Where the data, settings and die pictures are: the working folder when empty.
+        std::filesystem::path folder = {};
+        std::function<bool(const QString &)> openText;
+    };
+
+    // nullptr when the die pictures cannot be used: the error was shown and the program ends.
+    static std::unique_ptr<ProgramWindows> create(Services services);
+    ~ProgramWindows();
+
+    TMainForm &mainForm() { return *m_mainForm; }
+    TGameForm &gameForm() { return *m_gameForm; }
+    TClubForm &clubForm() { return *m_clubForm; }
+    TAddPlayerForm &addPlayerForm() { return *m_addPlayerForm; }
+    TPasswordForm &passwordForm() { return *m_passwordForm; }
+    TLoadForm &loadForm() { return *m_loadForm; }
+    TNewForm &newForm() { return *m_newForm; }
+    TChamForm &chamForm() { return *m_chamForm; }
+    TPraiseForm &praiseForm() { return *m_praiseForm; }
+    TAboutForm &aboutForm() { return *m_aboutForm; }
+
+private:
+    explicit ProgramWindows(std::unique_ptr<TMainForm> mainForm);
+
+    // The main window goes last: its dialogs are its children, and it writes the settings.
+    std::unique_ptr<TMainForm> m_mainForm;
+    std::unique_ptr<TGameForm> m_gameForm;
+    std::unique_ptr<ClubBook> m_club;
+    TAddPlayerForm *m_addPlayerForm = nullptr;
+    TPasswordForm *m_passwordForm = nullptr;
+    TClubForm *m_clubForm = nullptr;
+    TLoadForm *m_loadForm = nullptr;
+    TNewForm *m_newForm = nullptr;
+    std::unique_ptr<TChamForm> m_chamForm;
+    TPraiseForm *m_praiseForm = nullptr;
+    TAboutForm *m_aboutForm = nullptr;
+};
