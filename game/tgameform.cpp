@@ -3,11 +3,11 @@
 #include "game/gameglyphs.h"
 #include "game/gamepictures.h"
 #include "game/gamestyle.h"
-#include "platform/picturebox.h"
 #include "game/soundboard.h"
 #include "platform/dialogstyle.h"
 #include "platform/eventpump.h"
 #include "platform/messageboxes.h"
+#include "platform/picturebox.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -110,6 +110,15 @@ TGameForm::TGameForm(DiceGame::Services services, SoundBoard &sounds, EventPump 
     m_statusBar->setGeometry(0, kStatusBarTop, kClientSize.width(), 20);
     m_statusBar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_statusBar->setIndent(4);
+    m_hintButton = new QToolButton(this);
+    m_hintButton->setObjectName("HintButton");
+    m_hintButton->setGeometry(kClientSize.width() - 22, kStatusBarTop, 22, 20);
+    m_hintButton->setText("?");
+    m_hintButton->setToolTip("Подсказка тренера - клавиша ?");
+    m_hintButton->setAccessibleName("Подсказка тренера");
+    m_hintButton->setFocusPolicy(Qt::NoFocus);
+    m_hintButton->hide();
+    connect(m_hintButton, &QToolButton::clicked, this, &TGameForm::showHint);
     centreOnScreen(this);
     refresh();
 }
@@ -221,6 +230,19 @@ void TGameForm::createCubePanel()
     connect(m_allButton, &QToolButton::clicked, this, [this] { m_game.holdAll(); });
 }
 
+void TGameForm::setHints(std::function<std::string()> hint)
+{
+    m_hint = std::move(hint);
+    m_hintButton->setVisible(bool(m_hint));
+    m_statusBar->setFixedWidth(kClientSize.width() - (m_hint ? m_hintButton->width() : 0));
+}
+
+void TGameForm::showHint()
+{
+    if (m_hint)
+        m_game.showAdvice(m_hint());
+}
+
 DiceGame::Result TGameForm::PlayGame(bool show, const std::string &caption)
 {
     return m_game.PlayGame(show, caption);
@@ -327,6 +349,10 @@ void TGameForm::keyPressEvent(QKeyEvent *event)
                 return;
             }
         }
+        return;
+    }
+    if (key == Qt::Key_Question || event->text() == "?") {
+        showHint();
         return;
     }
     QWidget::keyPressEvent(event);

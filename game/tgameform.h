@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -34,6 +35,10 @@ public:
 
     // The players, their levels and their sheets: filled in before a game, read after it.
     DiceGame &game() { return m_game; }
+
+    // The coach's hint for the moment, shown on "?" and by the hint button; empty for none.
+    void setHints(std::function<std::string()> hint);
+    void showHint();
 
     // Plays one game; the window is shown only when show is true and hidden again at the end.
     DiceGame::Result PlayGame(bool show, const std::string &caption);
@@ -79,4 +84,6 @@ private:
     QPushButton *m_elseButton = nullptr;
     QToolButton *m_allButton = nullptr;
     QLabel *m_statusBar = nullptr;
+    QToolButton *m_hintButton = nullptr;
+    std::function<std::string()> m_hint;
 };

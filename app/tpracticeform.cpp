@@ -1,0 +1,168 @@
+#include "app/tpracticeform.h"
+
+#include "data/cp1251.h"
+#include "game/coach.h"
+#include "game/coachloader.h"
+#include "game/practicehint.h"
+#include "game/practicereview.h"
+#include "game/tgameform.h"
+#include "platform/dialogstyle.h"
+#include "platform/messageboxes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace
+{
+
+constexpr int kMaxNameLength = 16;
+
+QSpinBox *spinBox(const char *name, int lo, int hi)
+{
+    auto *box = new QSpinBox;
+    box->setObjectName(name);
+    box->setRange(lo, hi);
+    return box;
+}
+
+// A label that names its field for the keyboard and for screen readers.
+void addRow(QFormLayout *form, const QString &caption, QWidget *field)
+{
+    auto *label = new QLabel(caption);
+    label->setBuddy(field);
+    field->setAccessibleName(QString(caption).remove('&').remove(':'));
+    form->addRow(label, field);
+}
+
+} // namespace
+
+TPracticeForm::TPracticeForm(const SharedData &data, QWidget *parent)
+    : QDialog(parent), m_data(data)
+{
+    setObjectName("PracticeForm");
+    setWindowTitle("Тренировка");
+    setFont(dialogFont());
+
+    m_nameCombo = new QComboBox;
+    m_nameCombo->setObjectName("NameCombo");
+    m_nameCombo->setEditable(true);
+    m_nameCombo->setInsertPolicy(QComboBox::NoInsert);
+    m_nameCombo->lineEdit()->setMaxLength(kMaxNameLength);
+    m_opponentsEdit = spinBox("OpponentsEdit", 0, kMaxOpponents);
+    m_difficultyEdit = spinBox("DifficultyEdit", 1, 10);
+    m_hintsCheck = new QCheckBox("&Подсказки");
+    m_hintsCheck->setObjectName("HintsCheck");
+    m_hintsCheck->setAccessibleName("Подсказки");
+
+    auto *form = new QFormLayout;
+    addRow(form, "&Имя игрока:", m_nameCombo);
+    addRow(form, "&Соперников:", m_opponentsEdit);
+    addRow(form, "С&ложность:", m_difficultyEdit);
+    form->addRow(m_hintsCheck);
+
+    auto *buttons = new QDialogButtonBox;
+    m_okButton = buttons->addButton("Ok", QDialogButtonBox::AcceptRole);
+    m_okButton->setObjectName("OkButton");
+    m_okButton->setAccessibleName("Ok");
+    m_okButton->setDefault(true);
+    auto *cancel = buttons->addButton("Отмена", QDialogButtonBox::RejectRole);
+    cancel->setObjectName("CancelButton");
+    cancel->setAccessibleName("Отмена");
+    connect(buttons, &QDialogButtonBox::accepted, this, &TPracticeForm::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &TPracticeForm::reject);
+    connect(m_nameCombo, &QComboBox::editTextChanged, this, &TPracticeForm::updateOk);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    setTabOrder(m_nameCombo, m_opponentsEdit);
+    setTabOrder(m_opponentsEdit, m_difficultyEdit);
+    setTabOrder(m_difficultyEdit, m_hintsCheck);
+    if (m_data.ClubCount >= 1)
+        m_setup.name = m_data.ClubNames[1].text();
+    fill();
+}
+
+void TPracticeForm::fill()
+{
+    m_nameCombo->clear();
+    for (int m = 1; m <= m_data.ClubCount; ++m)
+        m_nameCombo->addItem(QString::fromStdString(m_data.ClubNames[std::size_t(m)].text()));
+    m_nameCombo->setEditText(QString::fromStdString(m_setup.name));
+    m_opponentsEdit->setValue(m_setup.opponents);
+    m_difficultyEdit->setValue(m_setup.difficulty);
+    m_hintsCheck->setChecked(m_setup.hints);
+    updateOk();
+}
+
+void TPracticeForm::updateOk()
+{
+    // Any name the rating file could hold: not blank and within the code page.
+    const QString name = m_nameCombo->currentText().trimmed();
+    m_okButton->setEnabled(!name.isEmpty() && name.size() <= kMaxNameLength &&
+                           cp1251::encodable(name.toStdString()));
+}
+
+void TPracticeForm::accept()
+{
+    if (!m_okButton->isEnabled())
+        return;
+    m_setup.name = m_nameCombo->currentText().trimmed().toStdString();
+    m_setup.opponents = m_opponentsEdit->value();
+    m_setup.difficulty = m_difficultyEdit->value();
+    m_setup.hints = m_hintsCheck->isChecked();
+    QDialog::accept();
+}
+
+bool TPracticeForm::ask(PracticeSetup &setup)
+{
+    fill();
+    centreOnScreen(this);
+    m_nameCombo->setFocus();
+    m_nameCombo->lineEdit()->selectAll();
+    if (exec() != QDialog::Accepted)
+        return false;
+    setup = m_setup;
+    return true;
+}
+
+void PlayPractice(PracticeServices &s)
+{
+    if (s.data.gameRunning)
+        return;
+    PracticeSetup setup;
+    if (!s.dialog.ask(setup))
+        return;
+    // Without the coach (its computation stopped) the game is still played, unadvised.
+    CoachTable &table = s.dialog.coachTable();
+    const bool coached = LoadCoachTable(table, s.cacheFile, &s.dialog);
+    Coach coach(table);
+    PracticeReview review(coach);
+
+    DiceGame &game = s.gameForm.game();
+    SeatPractice(game, s.data, setup, s.random);
+    const uint8_t difficulty = s.data.CurDifficulty;
+    s.data.CurDifficulty = uint8_t(setup.difficulty);
+    if (coached)
+        game.setWatcher(&review);
+    if (coached && setup.hints)
+        s.gameForm.setHints([&] { return PracticeHint(game, coach); });
+
+    const DiceGame::Result result = s.gameForm.PlayGame(true, "Тренировка");
+
+    s.gameForm.setHints({});
+    game.setWatcher(nullptr);
+    game.setPractice(false);
+    s.data.CurDifficulty = difficulty;
+    if (coached && !result.quit) {
+        s.boxes.show(MessageBoxes::Kind::Information,
+                     ReviewText(review, game.players[1].sheet[kTotalCell], coach.freshTotal()));
+    }
+}

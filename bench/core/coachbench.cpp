@@ -1,0 +1,180 @@
+#include "data/datafiles.h"
+#include "game/coach.h"
+#include "game/coachtable.h"
+#include "game/computerplayer.h"
+#include "game/dicegame.h"
+#include "game/gameview.h"
+#include "platform/clock.h"
+#include "platform/messageboxes.h"
+#include "platform/systemrandom.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+namespace
+{
+
+// Strikes are always confirmed: the coach asks for them on purpose.
+class YesBoxes : public MessageBoxes
+{
+public:
+    void show(Kind, const std::string &) override {}
+    bool askYesNo(const std::string &) override { return true; }
+};
+
+class QuietView : public GameView
+{
+public:
+    void refresh() override {}
+    void playSound(int) override {}
+    void waitMs(unsigned) override {}
+    void runUntilOver() override {}
+    void gameOver() override {}
+};
+
+class NoClock : public Clock
+{
+public:
+    double today() const override { return 46000.0; }
+};
+
+const CoachTable &sharedTable()
+{
+    static const CoachTable table = [] {
+        CoachTable t;
+        t.compute();
+        return t;
+    }();
+    return table;
+}
+
+// The whole table on both cores: what a player waits for the first time the coach is used.
+void BM_CoachTable(benchmark::State &state)
+{
+    for (auto _ : state) {
+        CoachTable table;
+        table.compute({}, int(state.range(0)));
+        benchmark::DoNotOptimize(table.value(CoachTable::kFreshSheet));
+        state.counters["fresh_sheet"] = table.value(CoachTable::kFreshSheet);
+        state.counters["table_bytes"] = double(table.memoryBytes());
+    }
+}
+BENCHMARK(BM_CoachTable)->Arg(2)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// One piece of advice in a new turn (the turn's values are solved afresh each time).
+void BM_CoachAdvice(benchmark::State &state)
+{
+    Coach coach(sharedTable());
+    TurnMoment moment;
+    moment.throwNumber = 1;
+    moment.thrown = {1, 3, 3, 5, 6};
+    int bonus = 1;
+    for (auto _ : state) {
+        moment.bonus = bonus;
+        bonus = bonus % 25 + 1;
+        benchmark::DoNotOptimize(coach.advise(moment));
+    }
+}
+BENCHMARK(BM_CoachAdvice)->Unit(benchmark::kMicrosecond);
+
+// Holds the thrown dice that turn the kept hand into keep.
+void holdFor(DiceGame &game, std::vector<uint8_t> keep)
+{
+    for (uint8_t face : game.moment().kept)
+        keep.erase(std::find(keep.begin(), keep.end(), face));
+    for (int position = game.keptCount() + 1; position <= 5; ++position) {
+        const auto wanted = std::find(keep.begin(), keep.end(), game.dieFace(position));
+        if (wanted != keep.end()) {
+            keep.erase(wanted);
+            game.toggleDie(position);
+        }
+    }
+}
+
+// Plays one game alone through the real turn flow, every move the coach's; returns the total.
+int32_t coachedGame(DiceGame &game, Coach &coach, const bool &running)
+{
+    game.start(true, "Тренировка");
+    while (running) {
+        const int throws = game.throwCounter();
+        if (throws == 0 || throws > 3) {
+            game.go();
+            continue;
+        }
+        const auto moves = coach.advise(game.moment());
+        const auto &writing = game.screen().writeEnabled;
+        if (game.keptCount() == 5) {
+            if (std::find(writing.begin(), writing.end(), true) != writing.end())
+                game.write(moves.at(0).combination);
+            else
+                game.go();
+            continue;
+        }
+        holdFor(game, moves.at(0).keep);
+        game.go();
+    }
+    game.finish();
+    return game.players[1].sheet[kTotalCell];
+}
+
+// The coach's mean over many games through DiceGame against the table's value for a fresh
+// sheet: they must agree within the statistical error.
+void BM_CoachedGames(benchmark::State &state)
+{
+    auto data = std::make_unique<SharedData>();
+    YesBoxes boxes;
+    NoClock clock;
+    QuietView view;
+    SystemRandom random(20261208);
+    DataFiles files(*data, boxes, std::filesystem::temp_directory_path() / "vertox-coachbench");
+    DiceGame game({*data, files, random, boxes, clock}, view);
+    game.setPractice(true);
+    game.playerCount = 1;
+    game.players[1].name = Str17::fromText("Тренер");
+    data->CurDifficulty = 5;
+    Coach coach(sharedTable());
+    double sum = 0, squares = 0;
+    int games = 0;
+    for (auto _ : state) {
+        const double total = coachedGame(game, coach, data->gameRunning);
+        sum += total;
+        squares += total * total;
+        ++games;
+    }
+    const double mean = sum / games;
+    const double error = std::sqrt((squares / games - mean * mean) / (games - 1));
+    state.counters["games"] = games;
+    state.counters["mean"] = mean;
+    state.counters["std_error"] = error;
+    state.counters["table"] = coach.freshTotal();
+    state.counters["z"] = (mean - coach.freshTotal()) / error;
+}
+BENCHMARK(BM_CoachedGames)->Iterations(20000)->Unit(benchmark::kMillisecond);
+
+// The computer player of the game alone over many games, for comparison: arg 0 is the
+// difficulty, arg 1 the place in the rating order.
+void BM_ComputerAverage(benchmark::State &state)
+{
+    SystemRandom random(1208);
+    const int difficulty = int(state.range(0)), level = int(state.range(1));
+    double sum = 0;
+    int games = 0;
+    for (auto _ : state) {
+        ScoreSheet sheet{};
+        for (int turn = 1; turn <= kCombinations; ++turn)
+            ComputerMove(sheet, random.uniform(1, 25), difficulty, level, random);
+        sum += sheet[kTotalCell];
+        ++games;
+    }
+    state.counters["mean"] = sum / games;
+}
+BENCHMARK(BM_ComputerAverage)
+    ->ArgsProduct({{1, 6, 10}, {1, 20, 40}})
+    ->Iterations(100000)
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,55 @@
+#include "game/coachloader.h"
+
+#include "game/coachtable.h"
+
+#include <QEventLoop>
+#include <QProgressDialog>
+#include <QTimer>
+
+#include <atomic>
+#include <thread>
+
+bool LoadCoachTable(CoachTable &table, const std::filesystem::path &cacheFile, QWidget *parent)
+{
+    if (table.ready() || table.load(cacheFile))
+        return true;
+
+    QProgressDialog progress("Тренер изучает игру (это делается один раз)...", "Отмена", 0,
+                             CoachTable::kSets - 1, parent);
+    progress.setWindowTitle("Тренировка");
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(0);
+    progress.setAccessibleName("Тренер изучает игру");
+
+    std::atomic<int> done{0};
+    std::atomic<bool> cancelled{false}, finished{false};
+    CoachTable solved;
+    bool ok = false;
+    std::thread worker([&] {
+        ok = solved.compute([&](int count, int) {
+            done = count;
+            return !cancelled;
+        });
+        finished = true;
+    });
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (progress.wasCanceled())
+            cancelled = true;
+        else
+            progress.setValue(done);
+        if (finished)
+            loop.quit();
+    });
+    poll.start(50);
+    loop.exec();
+    worker.join();
+    progress.close();
+    if (!ok)
+        return false;
+    table = std::move(solved);
+    // A cache that cannot be written only means solving again next time.
+    table.save(cacheFile);
+    return true;
+}
