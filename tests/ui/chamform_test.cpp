@@ -1,0 +1,187 @@
+#include "competition/grouppaint.h"
+#include "competition/tchamform.h"
+
+#include "app/hintheader.h"
+#include "platform/palette.h"
+
+#include "tests/core/roundfixture.h"
+#include "tests/ui/pixels.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace roundtest;
+
+namespace
+{
+
+// A computer-only championship of 12 whose round is played in the real window.
+class ChamFormTest : public RoundTest
+{
+protected:
+    ChamFormTest() { makeSlot(1, true, 12, 0); }
+
+    // Plays a round with drive run inside the window's event loop; a driver that leaves the
+    // round open fails the test instead of hanging it.
+    ChampionshipOutcome play(std::function<void()> drive)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, &form, [&] {
+            drive();
+            ran = true;
+            if (form.isVisible()) {
+                ADD_FAILURE() << "the round window is still open";
+                boxes.answer(true);
+                form.close();
+            }
+        });
+        const ChampionshipOutcome outcome = PlayChampionshipRound(unseen, form, false);
+        EXPECT_TRUE(ran);
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_FALSE(form.busy());
+        return outcome;
+    }
+
+    QPushButton &button() { return *form.okButton(); }
+
+    NoView hidden;
+    DiceGame computers{{*data, files, random, boxes, clock}, hidden};
+    RoundServices unseen{*data, files, random, boxes, passwords, computers};
+    TChamForm form;
+};
+
+} // namespace
+
+TEST_F(ChamFormTest, DalsheWalksThroughTheGroupsToTheEndOfTheRound)
+{
+    std::vector<QString> captions;
+    QString title;
+    const ChampionshipOutcome outcome = play([&] {
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_TRUE(form.busy());
+        title = form.windowTitle();
+        for (int press = 1; press <= 4; ++press) {
+            captions.push_back(button().text());
+            EXPECT_EQ(button().accessibleName(), button().text());
+            EXPECT_TRUE(button().isEnabled());
+            if (press == 2)
+                QTest::keyClick(&form, Qt::Key_Return);
+            else
+                QTest::mouseClick(&button(), Qt::LeftButton);
+        }
+    });
+    EXPECT_TRUE(outcome.counted);
+    EXPECT_EQ(title, "Чемпионат, 1 тур - распределение по группам");
+    EXPECT_EQ(captions,
+              (std::vector<QString>{"Дальше (играет 1 группа)", "Дальше (играет 2 группа)",
+                                    "Дальше (играет 3 группа)", "Конец тура"}));
+    EXPECT_EQ(data->Slots[1].Cham.RoundsPlayed, 1);
+}
+
+TEST_F(ChamFormTest, ClosingAsksAndYesLosesTheRound)
+{
+    const auto before = folder.read(kSlotsFile);
+    const ChampionshipOutcome outcome = play([&] {
+        QTest::mouseClick(&button(), Qt::LeftButton);
+        boxes.answer(false);
+        form.close();
+        EXPECT_TRUE(form.isVisible());
+        // While a game runs the window stays without a question.
+        data->gameRunning = true;
+        form.close();
+        EXPECT_TRUE(form.isVisible());
+        data->gameRunning = false;
+        boxes.answer(true);
+        QTest::keyClick(&form, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(outcome.played);
+    EXPECT_FALSE(outcome.counted);
+    EXPECT_EQ(boxes.asked,
+              (std::vector<std::string>(2, "Результаты текущего тура будут утеряны.\r\nВыйти?")));
+    EXPECT_EQ(folder.read(kSlotsFile), before);
+}
+
+TEST_F(ChamFormTest, DalsheIsDisabledWhileAGameRuns)
+{
+    play([&] {
+        data->gameRunning = true;
+        QEvent activation(QEvent::ActivationChange);
+        QApplication::sendEvent(&form, &activation);
+        EXPECT_FALSE(button().isEnabled());
+        QTest::keyClick(&form, Qt::Key_Return);
+        EXPECT_EQ(button().text(), "Дальше (играет 1 группа)");
+        data->gameRunning = false;
+        QApplication::sendEvent(&form, &activation);
+        EXPECT_TRUE(button().isEnabled());
+        boxes.answer(true);
+        form.close();
+    });
+}
+
+TEST_F(ChamFormTest, PictureShowsPlayedAndWaitingGroupsAndFollowsTheHeader)
+{
+    QImage waiting, played, resized;
+    play([&] {
+        waiting = form.picture().copy();
+        QTest::mouseClick(&button(), Qt::LeftButton);
+        played = form.picture().copy();
+        form.header()->resizeSection(0, 200);
+        resized = form.picture().copy();
+        boxes.answer(true);
+        form.close();
+    });
+    ASSERT_EQ(played.size(), QSize(464, 480));
+    for (int g = 0; g < 3; ++g) {
+        EXPECT_TRUE(allColour(played, QRect(200, 160 * g + 5, 264, 1), palette::green));
+        EXPECT_GT(countColour(played, QRect(10, 160 * g, 80, 5), palette::green), 0);
+    }
+    // Row 1 of group 1 before and after its game; group 2 waits.
+    const QRect names(5, 12, 150, 15), places(160, 12, 105, 15), balls(265, 12, 50, 15),
+        scores(315, 12, 50, 15), diffs(365, 12, 99, 15);
+    EXPECT_GT(countColour(waiting, names, palette::aqua), 0);
+    EXPECT_GT(countColour(waiting, places, palette::white), 0);
+    EXPECT_EQ(countColour(waiting, balls, palette::yellow), 0);
+    EXPECT_GT(countColour(played, balls, palette::yellow), 0);
+    EXPECT_GT(countColour(played, scores, palette::olive), 0);
+    EXPECT_GT(countColour(played, diffs, palette::lime) + countColour(played, diffs, palette::red),
+              0);
+    EXPECT_EQ(countColour(played, balls.translated(0, 160), palette::yellow), 0);
+    EXPECT_GT(countColour(played, names.translated(0, 160), palette::aqua), 0);
+    // A wider name column moves the place column right.
+    EXPECT_EQ(countColour(resized, QRect(160, 12, 40, 135), palette::white), 0);
+    EXPECT_GT(countColour(resized, QRect(200, 12, 105, 15), palette::white), 0);
+}
+
+TEST(GroupPaint, ColoursFollowTheRowKind)
+{
+    GroupRows groups;
+    groups[0] = {{"Аня", true, " 2 место", true, " 4", "101", " -16", true}};
+    groups[2] = {{"Куба", false, " 1 место", false, "", "", "", false}};
+    QImage picture(kGroupsPictureSize, QImage::Format_RGB32);
+    PaintGroups(picture, groups, std::vector<int>{160, 105, 50, 50, 100});
+    EXPECT_GT(countColour(picture, QRect(5, 12, 150, 15), palette::teal), 0);
+    EXPECT_EQ(countColour(picture, QRect(5, 12, 150, 15), palette::aqua), 0);
+    EXPECT_GT(countColour(picture, QRect(365, 12, 99, 15), palette::red), 0);
+    EXPECT_EQ(countColour(picture, QRect(365, 12, 99, 15), palette::lime), 0);
+    EXPECT_GT(countColour(picture, QRect(5, 332, 150, 15), palette::aqua), 0);
+    EXPECT_EQ(countColour(picture, QRect(160, 332, 304, 15), palette::white) > 0, true);
+    EXPECT_EQ(countColour(picture, QRect(265, 332, 199, 15), palette::yellow), 0);
+    // Nothing in a block without rows but its heading and line.
+    EXPECT_TRUE(allColour(picture, QRect(0, 180, 464, 130), palette::navy));
+}
+
+TEST(ChamFormLayout, LowScreensGetAShorterWindow)
+{
+    const ChamFormLayout full = ChamFormLayoutFor(567);
+    EXPECT_EQ(full.scrollHeight, 488);
+    EXPECT_EQ(full.buttonTop, 512);
+    EXPECT_EQ(ChamFormLayoutFor(1080).clientHeight, full.clientHeight);
+    const ChamFormLayout low = ChamFormLayoutFor(566);
+    EXPECT_EQ(low.scrollHeight, 566 - 79);
+    EXPECT_EQ(low.buttonTop, 566 - 55);
+    EXPECT_LT(low.clientHeight, full.clientHeight);
+}
