@@ -1,0 +1,106 @@
+#include "competition/championshipround.h"
+#include "competition/roundservices.h"
+#include "data/datafiles.h"
+#include "data/passwordasker.h"
+#include "game/dicegame.h"
+#include "game/gameview.h"
+#include "platform/clock.h"
+#include "platform/messageboxes.h"
+#include "platform/systemrandom.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace
+{
+
+class QuietBoxes : public MessageBoxes
+{
+public:
+    void show(Kind, const std::string &) override {}
+    bool askYesNo(const std::string &) override { return false; }
+};
+
+class HiddenView : public GameView
+{
+public:
+    void refresh() override {}
+    void playSound(int) override {}
+    void waitMs(unsigned) override {}
+    void runUntilOver() override {}
+    void gameOver() override {}
+};
+
+class NoPasswords : public PasswordAsker
+{
+public:
+    bool AskPassword(const std::string &, const Str17 &) override { return false; }
+};
+
+class Today : public Clock
+{
+public:
+    double today() const override { return 46000.0; }
+};
+
+// Presses "Дальше" for the three groups and "Конец тура".
+class PressingWindow : public RoundWindow
+{
+public:
+    bool playRound(ChampionshipRound &round, const std::string &) override
+    {
+        while (!round.over())
+            round.next();
+        return round.brokenOff();
+    }
+    bool busy() const override { return false; }
+};
+
+// A computer-only championship of thirty over thirty rounds, with the files written after
+// every game and round as in play; time is per whole championship.
+void BM_ComputerChampionship(benchmark::State &state)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "vertoxroundsbench";
+    std::filesystem::create_directories(folder);
+    auto data = std::make_unique<SharedData>();
+    QuietBoxes boxes;
+    DataFiles files(*data, boxes, folder);
+    SystemRandom random;
+    Today clock;
+    HiddenView view;
+    NoPasswords passwords;
+    DiceGame game({*data, files, random, boxes, clock}, view);
+    RoundServices services{*data, files, random, boxes, passwords, game};
+    PressingWindow window;
+    files.LoadClub();
+    files.LoadRating();
+    files.LoadRecords();
+    files.LoadSlots();
+
+    for (auto _ : state) {
+        TSaveSlot &slot = data->Slots[1];
+        slot = TSaveSlot{};
+        slot.IsCham = 1;
+        slot.Title = Str21::fromText("Чемпионат");
+        for (int p = 1; p <= 30; ++p)
+            slot.Names[p] = Str17::fromText(ComputerNames[p]);
+        slot.Cham.RoundsTotal = 30;
+        slot.Cham.Difficulty = 5;
+        slot.Cham.ParticipantCount = 30;
+        data->CurChamSlot = 1;
+        while (slot.Cham.RoundsPlayed < slot.Cham.RoundsTotal) {
+            if (!PlayChampionshipRound(services, window, false).counted) {
+                state.SkipWithError("a round was not counted");
+                break;
+            }
+        }
+        benchmark::DoNotOptimize(slot.Cham.Balls[1]);
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_ComputerChampionship)->Unit(benchmark::kMillisecond);
+
+} // namespace
