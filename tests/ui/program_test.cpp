@@ -1,0 +1,76 @@
+#include "tests/ui/programfixture.h"
+
+#include "competition/tchamform.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+namespace
+{
+
+// Fills the new-competition dialog: the members to choose, in this order, then the rest.
+void fillNewForm(QWidget *form, const std::vector<QString> &members, int participants,
+                 int difficulty, int rounds, const QString &title)
+{
+    auto *available = form->findChild<QListWidget *>("CurrentListBox");
+    for (const QString &member : members) {
+        const auto found = available->findItems(member, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << member.toStdString();
+        available->setCurrentItem(found.front());
+        form->findChild<QAbstractButton *>("ToChosen")->click();
+    }
+    form->findChild<QSpinBox *>("AmountSpinEdit")->setValue(participants);
+    form->findChild<QSpinBox *>("DiffSpinEdit")->setValue(difficulty);
+    form->findChild<QSpinBox *>("TursSpinEdit")->setValue(rounds);
+    form->findChild<QLineEdit *>("NameEdit")->insert(title);
+    QTest::keyClick(form, Qt::Key_Return);
+}
+
+// Picks a slot in the slot chooser by its line.
+void chooseSlot(QWidget *form, int slot)
+{
+    auto *list = form->findChild<QListWidget *>("SlotListBox");
+    list->setCurrentRow(slot - 1);
+    QTest::keyClick(form, Qt::Key_Return);
+}
+
+} // namespace
+
+TEST_F(ProgramTest, CommandsWaitWhileAGameOrARoundRuns)
+{
+    start();
+    for (const bool gameRunning : {true, false}) {
+        data->gameRunning = gameRunning;
+        if (!gameRunning)
+            windows->chamForm().show();
+        for (const Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5})
+            pressKey(key);
+        EXPECT_TRUE(boxes.shown.empty());
+        EXPECT_FALSE(windows->mainForm().close());
+    }
+    windows->chamForm().hide();
+    data->gameRunning = false;
+    EXPECT_TRUE(windows->mainForm().close());
+}
+
+TEST_F(ProgramTest, ComputerTournamentPlaysWithoutTheGameWindow)
+{
+    start();
+    whenModal("TNewForm", [](QWidget *form) { fillNewForm(form, {}, 3, 6, 10, "Проба"); });
+    whenModal("TLoadForm", [](QWidget *form) { chooseSlot(form, 4); });
+    pressKey(Qt::Key_F2);
+    ASSERT_EQ(data->CurTurSlot, 4);
+    auto *next = windows->mainForm().findChild<QPushButton *>("TurContinueButton");
+    for (int round = 1; round <= 10; ++round) {
+        press("TurContinueButton");
+        EXPECT_EQ(data->Slots[4].Tur.RoundsPlayed, round);
+    }
+    EXPECT_FALSE(next->isEnabled());
+    EXPECT_TRUE(windows->mainForm().findChild<QPushButton *>("TurPraiseButton")->isVisible());
+    EXPECT_TRUE(boxes.shown.empty() ||
+                boxes.shown.back().text == "Внесены изменения в таблицу рекордов!");
+}
