@@ -1,0 +1,28 @@
+// Prize giving of a finished championship of 30, with the three files written.
+#include "bench/prizesetup.h"
+#include "results/prizes.h"
+
+#include <benchmark/benchmark.h>
+
+namespace
+{
+
+class NoAwardView : public AwardView
+{
+public:
+    void showAward(const std::string &, int, double) override {}
+};
+
+void BM_ChampionshipPrizes(benchmark::State &state)
+{
+    PrizeBench bench("vertoxprizebench");
+    NoAwardView view;
+    int run = 0;
+    for (auto _ : state) {
+        bench.reset(++run);
+        benchmark::DoNotOptimize(GivePrizes(*bench.data, bench.files(), bench.clock(), view, true));
+    }
+}
+BENCHMARK(BM_ChampionshipPrizes)->Unit(benchmark::kMillisecond);
+
+} // namespace
