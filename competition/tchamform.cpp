@@ -52,7 +52,6 @@ TChamForm::TChamForm(QWidget *parent)
     for (int section = 1; section < m_header->count(); ++section)
         m_header->model()->setHeaderData(
             section, Qt::Horizontal, int(Qt::AlignLeft | Qt::AlignVCenter), Qt::TextAlignmentRole);
-    m_header->setAccessibleName(QStringLiteral("Группы тура"));
 
     m_image->setObjectName(QStringLiteral("Image"));
     m_image->setAccessibleName(QStringLiteral("Группы тура"));

@@ -1,6 +1,7 @@
 #include "competition/tournamentround.h"
 
 #include "competition/seats.h"
+#include "competition/standings.h"
 #include "data/storedmath.h"
 
 #include "tests/core/roundfixture.h"
@@ -59,6 +60,15 @@ TEST_F(TournamentRoundTest, ExactAverageLeavesDifferencesSummingToZero)
     EXPECT_EQ(slot.Tur.TurDiff[2], 0);
     EXPECT_EQ(slot.Tur.TurDiff[3], 1);
     EXPECT_EQ(slot.Tur.TurTotal[3], 12);
+
+    // Equal totals: the lower participant number stands first.
+    view.games = {{1, 0, 0}};
+    PlayTournamentRound(services);
+    SortTurOrder(*data, slot);
+    EXPECT_EQ(data->TurOrder[1], 3);
+    EXPECT_EQ(data->TurOrder[2], 1);
+    EXPECT_EQ(data->TurOrder[3], 2);
+    EXPECT_EQ(slot.Tur.TurTotal[1], slot.Tur.TurTotal[2]);
 }
 
 TEST_F(TournamentRoundTest, StoredSumsWrapInsteadOfOverflowing)
