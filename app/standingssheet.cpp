@@ -1,54 +1,195 @@
 #include "app/standingssheet.h"
 
+#include "competition/slotrules.h"
+#include "competition/standingspaint.h"
 #include "platform/picturebox.h"
 #include "results/tablestyle.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
-StandingsSheet::StandingsSheet(const Names &names, const std::vector<HintHeader::Section> &sections,
-                               QSize pictureSize, QWidget *parent)
-    : QWidget(parent), m_headerLabel(new QLabel),
-      m_header(new HintHeader(names.header, sections, this)),
-      m_image(new PictureBox(pictureSize, nullptr))
+namespace
 {
-    setObjectName(names.sheet);
-    m_headerLabel->setObjectName(names.headerLabel);
+
+// A hint is "short|long": the short part is the tool tip, the long one goes to the status bar.
+void setHint(QWidget *widget, const QString &hint)
+{
+    widget->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
+    widget->setStatusTip(hint);
+}
+
+QPushButton *captionedButton(const QString &caption, const QString &name, const QString &hint)
+{
+    auto *button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setAccessibleName(caption);
+    setHint(button, hint);
+    return button;
+}
+
+QLabel *colouredLabel(const QString &name, const QColor &colour)
+{
+    auto *label = new QLabel;
+    label->setObjectName(name);
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
+    return label;
+}
+
+// Screen readers read a label by its accessible name, so it follows the text.
+void setLabelText(QLabel *label, const std::string &text)
+{
+    label->setText(QString::fromStdString(text));
+    label->setAccessibleName(label->text());
+}
+
+// The slot the page may draw: the current one of its kind, when it is a competition of it.
+const TSaveSlot *currentSlot(const SharedData &data, CompetitionKind kind)
+{
+    const int slot = kind == CompetitionKind::Championship ? data.CurChamSlot : data.CurTurSlot;
+    if (slot < 1 || slot > 10)
+        return nullptr;
+    const TSaveSlot &s = data.Slots[std::size_t(slot)];
+    return SlotPlayable(s) && KindOf(s) == kind ? &s : nullptr;
+}
+
+} // namespace
+
+StandingsSheet::StandingsSheet(const Layout &layout, QWidget *parent)
+    : QWidget(parent), m_kind(layout.kind), m_rowPitch(layout.rowPitch),
+      m_headerLabel(colouredLabel(layout.prefix + "HeaderLabel", palette::red)),
+      m_header(new HintHeader(layout.header, layout.sections, this)),
+      m_image(new PictureBox(layout.pictureSize, nullptr)),
+      m_diffLabel(colouredLabel(layout.prefix + "DiffLabel", layout.diffColour)),
+      m_continueButton(captionedButton(QStringLiteral("Продолжить"),
+                                       layout.prefix + "ContinueButton", layout.continueHint)),
+      m_praiseButton(captionedButton(QStringLiteral("Вручение призов"),
+                                     layout.prefix + "PraiseButton", layout.praiseHint))
+{
+    setObjectName(layout.sheet);
     m_headerLabel->setAlignment(Qt::AlignCenter);
-    m_headerLabel->setStyleSheet(QStringLiteral("color: red;"));
-    m_image->setObjectName(names.image);
-    QImage picture(pictureSize, QImage::Format_RGB32);
+    m_image->setObjectName(layout.image);
+    QImage picture(layout.pictureSize, QImage::Format_RGB32);
     picture.fill(palette::navy);
     m_image->setPicture(std::move(picture));
-    m_header->setFixedWidth(pictureSize.width());
+    m_continueButton->setEnabled(false);
+    m_praiseButton->hide();
 
     auto *column = new QVBoxLayout(this);
     column->setSpacing(0);
     column->addWidget(m_headerLabel);
     column->addWidget(m_header, 0, Qt::AlignHCenter);
-    column->addWidget(m_image, 0, Qt::AlignHCenter);
+    if (m_kind == CompetitionKind::Championship) {
+        // Thirty rows are taller than the page: the picture scrolls under the fixed header.
+        auto *scroll = new QScrollArea;
+        scroll->setWidget(m_image);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        scroll->setFixedWidth(layout.pictureSize.width() +
+                              scroll->verticalScrollBar()->sizeHint().width());
+        m_header->setFixedWidth(scroll->width());
+        column->addWidget(scroll, 0, Qt::AlignHCenter);
+    } else {
+        m_header->setFixedWidth(layout.pictureSize.width());
+        column->addWidget(m_image, 0, Qt::AlignHCenter);
+    }
+    column->addSpacing(6);
+    column->addWidget(m_diffLabel);
+    if (m_kind == CompetitionKind::Championship) {
+        const QString caption = QStringLiteral("Клуб игроков в одной группе");
+        m_allCheckBox = new QCheckBox(caption);
+        m_allCheckBox->setObjectName(QStringLiteral("AllCheckBox"));
+        m_allCheckBox->setAccessibleName(caption);
+        setHint(m_allCheckBox,
+                QStringLiteral("Все игроки, управляемые людьми, будут находиться в одной группе"));
+        column->addWidget(m_allCheckBox);
+    }
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_continueButton);
+    buttons->addWidget(m_praiseButton);
+    buttons->addStretch();
+    column->addLayout(buttons);
     column->addStretch();
+
+    connect(m_header, &QHeaderView::sectionResized, this, &StandingsSheet::paintRows);
+}
+
+void StandingsSheet::drawStandings(SharedData &data, bool busy)
+{
+    const TSaveSlot *slot = currentSlot(data, m_kind);
+    if (!slot) {
+        m_continueButton->setEnabled(false);
+        m_praiseButton->hide();
+        return;
+    }
+    const StandingsTexts texts = m_kind == CompetitionKind::Championship
+                                     ? ChampionshipStandings(data, *slot)
+                                     : TournamentStandings(data, *slot);
+    setLabelText(m_headerLabel, texts.heading);
+    setLabelText(m_diffLabel, texts.difficulty);
+    if (m_allCheckBox)
+        m_allCheckBox->setChecked(slot->Cham.ClubTogether != 0);
+    m_continueButton->setEnabled(!texts.finished && !busy);
+    // Prizes are given for a finished competition only.
+    m_praiseButton->setVisible(texts.finished);
+    m_rows = texts.rows;
+    paintRows();
+}
+
+void StandingsSheet::paintRows()
+{
+    if (m_rows.empty())
+        return;
+    m_image->redraw([rows = m_rows, pitch = m_rowPitch, widths = m_header->widths()](
+                        QImage &picture) { PaintStandings(picture, rows, pitch, widths); });
+}
+
+const QImage &StandingsSheet::picture() const
+{
+    return m_image->picture();
 }
 
 StandingsSheet *makeTurnirSheet(QWidget *parent)
 {
     return new StandingsSheet(
-        {"TurnirSheet", "TurHeaderLabel", "TurnirHeader", "TurImage"},
-        {{"Место", 60, "Место в турнире"},
-         {"Имя", 230, "Имя участника турнира"},
-         {"Очки", 120, "Общее количество очков"},
-         {"Разн. от ср.", 120, "Разница от среднего количества очков участников турнира"}},
-        {529, 225}, parent);
+        {CompetitionKind::Tournament,
+         "TurnirSheet",
+         "TurnirHeader",
+         "TurImage",
+         "Tur",
+         {{"Место", 60, "Место в турнире"},
+          {"Имя", 230, "Имя участника турнира"},
+          {"Очки", 120, "Общее количество очков"},
+          {"Разн. от ср.", 120, "Разница от среднего количества очков участников турнира"}},
+         {529, 225},
+         20,
+         palette::purple,
+         "Сыграть следующий тур турнира",
+         "|Получение игроками призов за сыгранный турнир"},
+        parent);
 }
 
 StandingsSheet *makeChampionSheet(QWidget *parent)
 {
     return new StandingsSheet(
-        {"ChampionSheet", "ChamHeaderLabel", "ChamHeader", "ChamImage"},
-        {{"Место", 50, "Место в чемпионате"},
-         {"Имя", 162, "Имя участника чемпионата"},
-         {"Баллы", 100, "Общее количество баллов"},
-         {"Очки", 100, "Общее количество очков"},
-         {"Разн. от ср.", 100, "Разница от среднего количества очков участников чемпионата"}},
-        {512, 450}, parent);
+        {CompetitionKind::Championship,
+         "ChampionSheet",
+         "ChamHeader",
+         "ChamImage",
+         "Cham",
+         {{"Место", 50, "Место в чемпионате"},
+          {"Имя", 162, "Имя участника чемпионата"},
+          {"Баллы", 100, "Общее количество баллов"},
+          {"Очки", 100, "Общее количество очков"},
+          {"Разн. от ср.", 100, "Разница от среднего количества очков участников чемпионата"}},
+         {512, 450},
+         15,
+         palette::teal,
+         "Сыграть следующий тур чемпионата",
+         "|Получение игроками призов за сыгранный чемпионат"},
+        parent);
 }
