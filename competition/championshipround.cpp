@@ -5,7 +5,6 @@
 #include "competition/roundservices.h"
 #include "competition/seating.h"
 #include "competition/slotrules.h"
-#include "competition/standings.h"
 #include "data/datafiles.h"
 #include "data/storedmath.h"
 #include "data/textformat.h"
@@ -16,7 +15,7 @@
 #include <cstring>
 
 ChampionshipRound::ChampionshipRound(RoundServices &services, int slot)
-    : m_services(services), m_slot(slot)
+    : m_services(services), m_slot(slot), m_places(ChamPlacesOf(services.data, this->slot()))
 {
 }
 
@@ -46,7 +45,7 @@ void ChampionshipRound::playGroup(int group)
     const int n = g.Count;
 
     // The worst championship place sits at seat 1, the best at seat n.
-    SortGroupOrder(data, s, group, GroupSort::ByPlace);
+    SortGroupOrder(data, m_places, group, GroupSort::ByPlace);
     std::array<int, 10> places{};
     std::array<int, 10> participants{};
     for (int seat = 1; seat <= n; ++seat) {
@@ -76,7 +75,7 @@ void ChampionshipRound::playGroup(int group)
         g.Points[places[seat - 1]] = total;
         g.Diff[places[seat - 1]] = Wrap32(total - average);
     }
-    SortGroupOrder(data, s, group, GroupSort::ByGame);
+    SortGroupOrder(data, m_places, group, GroupSort::ByGame);
     for (int place = 1; place <= n; ++place)
         g.Balls[data.GroupOrder[place]] = uint8_t(GroupBalls(n, place));
     if (result.recordsChanged)
@@ -115,7 +114,7 @@ std::vector<ChampionshipRound::Row> ChampionshipRound::rows(int group)
     const TSaveSlot &s = slot();
     const TChamGroup &g = data.Groups[group];
     const bool played = group <= m_played;
-    SortGroupOrder(data, s, group, played ? GroupSort::ByGame : GroupSort::ByPlace);
+    SortGroupOrder(data, m_places, group, played ? GroupSort::ByGame : GroupSort::ByPlace);
     std::vector<Row> rows;
     for (int r = 1; r <= g.Count; ++r) {
         const int position = data.GroupOrder[r];
@@ -123,7 +122,7 @@ std::vector<ChampionshipRound::Row> ChampionshipRound::rows(int group)
         Row row;
         row.name = s.Names[participant].text();
         row.clubMember = participant <= s.Cham.HumanCount;
-        row.place = IntText(ChamPlaceOf(data, s, participant), 2) + " место";
+        row.place = IntText(m_places[participant], 2) + " место";
         row.played = played;
         if (played) {
             row.balls = IntText(g.Balls[position], 2);
@@ -148,7 +147,6 @@ ChampionshipOutcome PlayChampionshipRound(RoundServices &s, RoundWindow &window,
         return outcome;
     TChampionshipFields &cham = slot.Cham;
 
-    SortChamOrder(data, slot);
     DistributeGroups(data, s.random, slot, clubTogether);
     ChampionshipRound round(s, number);
     const std::string caption =

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/onebased.h"
+#include "competition/groups.h"
 
 #include <cstdint>
 #include <string>
@@ -14,7 +14,8 @@ struct TSaveSlot;
 class ChampionshipRound
 {
 public:
-    // The round plays slot (1..10) from start to end, whatever becomes current meanwhile.
+    // The round plays slot (1..10) from start to end, whatever becomes current meanwhile; the
+    // places before the round are taken now.
     ChampionshipRound(RoundServices &services, int slot);
 
     // "Дальше": plays the next group, or ends the round after the third ("Конец тура").
@@ -48,6 +49,7 @@ private:
 
     RoundServices &m_services;
     int m_slot;
+    ChamPlaces m_places;
     int m_played = 0; // groups whose game counts for the round
     bool m_over = false;
     bool m_brokenOff = false;

@@ -38,14 +38,23 @@ void DistributeGroups(SharedData &data, RandomSource &random, const TSaveSlot &s
         group.Count = uint8_t(per);
 }
 
-void SortGroupOrder(SharedData &data, const TSaveSlot &slot, int group, GroupSort mode)
+ChamPlaces ChamPlacesOf(SharedData &data, const TSaveSlot &slot)
+{
+    SortChamOrder(data, slot);
+    ChamPlaces places{};
+    for (int r = 1; r <= slot.Cham.ParticipantCount; ++r)
+        places[data.ChamOrder[r]] = uint8_t(r);
+    return places;
+}
+
+void SortGroupOrder(SharedData &data, const ChamPlaces &places, int group, GroupSort mode)
 {
     const TChamGroup &g = data.Groups[group];
     // Higher ranks first: the better (lower) championship place, or the higher score.
     const auto rank = [&](int position) -> int64_t {
         if (mode == GroupSort::ByGame)
             return g.Points[position];
-        return -int64_t(ChamPlaceOf(data, slot, g.Member[position]));
+        return -int64_t(places[g.Member[position]]);
     };
     OneBased<uint8_t, 10> &order = data.GroupOrder;
     for (int i = 1; i <= g.Count; ++i) {

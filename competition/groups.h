@@ -10,11 +10,15 @@ class RandomSource;
 void DistributeGroups(SharedData &data, RandomSource &random, const TSaveSlot &slot,
                       bool clubTogether);
 
+// The championship place (1-based) of every participant, by participant number.
+using ChamPlaces = OneBased<uint8_t, 30>;
+// Sorts ChamOrder for slot and reads the places off it.
+ChamPlaces ChamPlacesOf(SharedData &data, const TSaveSlot &slot);
+
 enum class GroupSort {
-    ByPlace, // by championship place before the round (ChamOrder), best first
+    ByPlace, // by championship place before the round, best first
     ByGame,  // by the round's game score, highest first; equal scores keep the lower position
 };
 
 // Fills GroupOrder[1..Count] with the positions of group (1..3) in the order asked for.
-// ByPlace needs ChamOrder sorted for slot.
-void SortGroupOrder(SharedData &data, const TSaveSlot &slot, int group, GroupSort mode);
+void SortGroupOrder(SharedData &data, const ChamPlaces &places, int group, GroupSort mode);

@@ -137,7 +137,6 @@ TEST_F(ChampionshipRoundTest, GroupGameSeatsWorstPlaceFirstAndPaysBallsByPlace)
         SCOPED_TRACE(n);
         // The whole club in group 1, in participant order: all places are 0 before round 1.
         const TSaveSlot &slot = makeSlot(1, true, 3 * n, n);
-        SortChamOrder(*data, slot);
         std::vector<int> draws{1};
         for (int p = n + 1; p <= 3 * n; ++p)
             draws.push_back(p);
@@ -181,7 +180,6 @@ TEST_F(ChampionshipRoundTest, GroupGameSeatsWorstPlaceFirstAndPaysBallsByPlace)
 TEST_F(ChampionshipRoundTest, QuitGroupIsPlayedAgain)
 {
     const TSaveSlot &slot = makeSlot(1, true, 12, 1);
-    SortChamOrder(*data, slot);
     distribute(slot, false, {2, 3, 1, 4, 5, 6, 7, 8, 9, 10, 11, 12});
     view.games = {{}, {50, 60, 70, 80}};
     ChampionshipRound round(services, 1);
@@ -189,7 +187,12 @@ TEST_F(ChampionshipRoundTest, QuitGroupIsPlayedAgain)
     EXPECT_EQ(round.groupsPlayed(), 0);
     EXPECT_TRUE(round.nextEnabled());
     EXPECT_EQ(round.buttonCaption(), "Дальше (играет 1 группа)");
+    EXPECT_TRUE(boxes.shown.empty());
     round.next();
+    // The finished game entered the empty record table.
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].kind, MessageBoxes::Kind::Information);
+    EXPECT_EQ(boxes.shown[0].text, "Внесены изменения в таблицу рекордов!");
     EXPECT_EQ(round.groupsPlayed(), 1);
     EXPECT_EQ(view.captions,
               (std::vector<std::string>{"ВЕРТОКС для Windows - Чемпионат(1 тур, 1 группа)",
@@ -301,7 +304,6 @@ TEST_F(ChampionshipRoundTest, RefusedPasswordLeavesDalsheDisabledAndChangesNoFil
 TEST_F(ChampionshipRoundTest, NothingMovesWhileAGameRuns)
 {
     const TSaveSlot &slot = makeSlot(1, true, 12, 0);
-    SortChamOrder(*data, slot);
     distribute(slot, false, series(1, 1, 12));
     ChampionshipRound round(services, 1);
     data->gameRunning = true;
@@ -324,8 +326,14 @@ TEST_F(ChampionshipRoundTest, RoundKeepsItsSlotAndDropsAReplacedOne)
     const TSaveSlot &other = makeSlot(4, true, 15, 0);
     const TSaveSlot &slot = makeSlot(3, true, 12, 0);
     PressingWindow window;
+    data->Slots[4].Cham.Balls[15] = 5;
     window.play = [&](ChampionshipRound &round) {
+        // Another championship made current and drawn meanwhile: the places stay this slot's.
+        const auto line = [](const ChampionshipRound::Row &row) { return row.name + row.place; };
+        const std::string first = line(round.rows(1)[0]);
         data->CurChamSlot = 4;
+        SortChamOrder(*data, other);
+        EXPECT_EQ(line(round.rows(1)[0]), first);
         while (!round.over())
             round.next();
         return false;
@@ -355,7 +363,6 @@ TEST_F(ChampionshipRoundTest, RowsShowPlacesBeforeAndResultsAfterTheGame)
     slot.Cham.Balls[6] = 2;
     slot.Cham.Points[5] = 40;
     slot.Cham.Points[6] = 40;
-    SortChamOrder(*data, slot);
     distribute(slot, false, {6, 1, 12, 5, 2, 3, 4, 7, 8, 9, 10, 11});
     ChampionshipRound round(services, 1);
     std::vector<ChampionshipRound::Row> rows = round.rows(1);
