@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include <filesystem>
@@ -62,12 +63,20 @@ void ProgramTest::press(const QString &buttonName)
 {
     auto *button = windows->mainForm().findChild<QPushButton *>(buttonName);
     ASSERT_NE(button, nullptr) << buttonName.toStdString();
+    // The player opens the button's page first, as a tab click does.
+    auto *pages = windows->mainForm().findChild<QTabWidget *>("PageControl1");
+    for (int i = 0; i < pages->count(); ++i) {
+        if (pages->widget(i)->isAncestorOf(button))
+            pages->setCurrentIndex(i);
+    }
     ASSERT_TRUE(button->isVisible() && button->isEnabled()) << buttonName.toStdString();
     button->click();
 }
 
 void ProgramTest::pressKey(int key)
 {
+    // Short-cuts reach the active window only; a closed dialog may have left none active.
+    QApplication::setActiveWindow(&windows->mainForm());
     QTest::keyClick(&windows->mainForm(), Qt::Key(key));
 }
 
@@ -97,13 +106,20 @@ void ProgramTest::step()
     if (m_acting)
         return;
     if (QWidget *modal = QApplication::activeModalWidget()) {
-        if (!answerModal(modal)) {
-            ADD_FAILURE() << "unexpected window " << modal->objectName().toStdString();
-            if (auto *dialog = qobject_cast<QDialog *>(modal))
-                act([dialog] { dialog->reject(); });
+        if (answerModal(modal)) {
+            m_unanswered = 0;
+            return;
         }
+        // A dialog whose nested dialog has just closed gets its handler back a moment later.
+        if (++m_unanswered < 100)
+            return;
+        m_unanswered = 0;
+        ADD_FAILURE() << "unexpected window " << modal->objectName().toStdString();
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            act([dialog] { dialog->reject(); });
         return;
     }
+    m_unanswered = 0;
     TGameForm &gameForm = windows->gameForm();
     if (gameForm.isVisible() && data->gameRunning) {
         playHumanTurn();

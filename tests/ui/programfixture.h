@@ -73,5 +73,6 @@ private:
 
     QTimer m_robot;
     bool m_acting = false;
+    int m_unanswered = 0;
     std::deque<std::pair<QString, std::function<void(QWidget *)>>> m_modals;
 };
