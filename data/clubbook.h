@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/clubrecord.h"
 #include "data/shareddata.h"
 
 #include <cstdint>
@@ -22,7 +23,7 @@ public:
     ClubBook(SharedData &data, DataFiles &files, RandomSource &random, MessageBoxes &boxes);
 
     const SharedData &data() const { return m_data; }
-    bool full() const { return m_data.ClubCount >= kClubRecordCount; }
+    bool full() const { return m_data.ClubCount >= kClubRecords; }
 
     // Appends a member with a fresh rating entry; false when the club is full or a write failed.
     bool AddMember(const Str17 &name, const Str17 &password);
@@ -31,8 +32,6 @@ public:
     bool RemoveMember(int k);
 
 private:
-    static constexpr int kClubRecordCount = 10;
-
     // Memory and files as they were before a change, to go back to when a write fails.
     struct Snapshot {
         OneBased<TRatingEntry, 41> rating;
