@@ -7,8 +7,7 @@ namespace
 
 // Inserts each participant before the first earlier one that ranks strictly lower.
 template <std::size_t N>
-void insertionOrder(OneBased<uint8_t, N> &order, int count,
-                    const std::function<int64_t(int)> &key)
+void insertionOrder(OneBased<uint8_t, N> &order, int count, const std::function<int64_t(int)> &key)
 {
     for (int i = 1; i <= count; ++i) {
         int j = 1;
