@@ -1,12 +1,15 @@
 #include "app/tpracticeform.h"
 #include "game/coach.h"
+#include "game/coachloader.h"
 #include "tests/ui/gameformfixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -204,6 +207,37 @@ TEST_F(PracticeWindowTest, ClosingEndsWithoutAQuestionOrReviewAndHintsCanBeOff)
     data->gameRunning = true;
     PlayPractice(services);
     EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(PracticeWindowTest, CoachTableComesFromTheCacheOrIsComputedUnderProgress)
+{
+    const auto cache = folder.file(CoachTable::kCacheFile);
+    ASSERT_TRUE(table->save(cache));
+    CoachTable loaded;
+    ASSERT_TRUE(LoadCoachTable(loaded, cache, nullptr));
+    EXPECT_EQ(loaded.value(CoachTable::kFreshSheet), table->value(CoachTable::kFreshSheet));
+
+    // A damaged cache is computed again on a background thread; stopping it leaves no table
+    // and the file as it was.
+    std::filesystem::resize_file(cache, 100);
+    bool progressShown = false;
+    QTimer stopper;
+    QObject::connect(&stopper, &QTimer::timeout, [&] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *progress = qobject_cast<QProgressDialog *>(window);
+                progress && progress->isVisible()) {
+                progressShown = true;
+                progress->cancel();
+            }
+        }
+    });
+    stopper.start(20);
+    CoachTable stopped;
+    EXPECT_FALSE(LoadCoachTable(stopped, cache, nullptr));
+    stopper.stop();
+    EXPECT_TRUE(progressShown);
+    EXPECT_FALSE(stopped.ready());
+    EXPECT_EQ(std::filesystem::file_size(cache), 100u);
 }
 
 TEST_F(PracticeWindowTest, DialogRemembersItsValuesAndRefusesUnstorableNames)
