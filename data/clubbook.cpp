@@ -110,8 +110,7 @@ bool ClubBook::writeClubFile(const std::vector<uint8_t> &file)
 
 void ClubBook::reportWriteFailed()
 {
-    m_boxes.show(MessageBoxes::Kind::Error, std::string("Не удается записать файл ") + kClubFile +
-                                                "!\r\nИзменения не сохранены на диске.");
+    m_boxes.show(MessageBoxes::Kind::Error, WriteFailedText(kClubFile));
 }
 
 bool ClubBook::commitRating(const Snapshot &before, const std::vector<uint8_t> &fileBefore)

@@ -32,13 +32,13 @@ template <std::size_t N> void clampNames(OneBased<TSaveSlot, N> &slots)
     }
 }
 
-std::string writeFailedText(const std::filesystem::path &path)
+} // namespace
+
+std::string WriteFailedText(const char *file)
 {
-    return "Не удается записать файл " + path.filename().string() +
+    return std::string("Не удается записать файл ") + file +
            "!\r\nИзменения не сохранены на диске.";
 }
-
-} // namespace
 
 DataFiles::DataFiles(SharedData &data, MessageBoxes &boxes, std::filesystem::path folder)
     : m_data(data), m_boxes(boxes), m_folder(std::move(folder))
@@ -49,13 +49,13 @@ bool DataFiles::save(const char *file, const void *bytes, std::size_t size)
 {
     const auto path = pathOf(file);
     if (m_held.count(file) != 0) {
-        m_boxes.show(MessageBoxes::Kind::Error, writeFailedText(path));
+        m_boxes.show(MessageBoxes::Kind::Error, WriteFailedText(file));
         return false;
     }
     // Rewriting identical bytes gains nothing; the rating is saved at every start.
     if (filestore::holds(path, bytes, size) || filestore::writeWhole(path, bytes, size))
         return true;
-    m_boxes.show(MessageBoxes::Kind::Error, writeFailedText(path));
+    m_boxes.show(MessageBoxes::Kind::Error, WriteFailedText(file));
     return false;
 }
 

@@ -55,5 +55,8 @@ private:
     std::set<std::string> m_held;
 };
 
+// What a failed write of a data file tells the player.
+std::string WriteFailedText(const char *file);
+
 // RatingOrder: the rated entries by rating points, highest first, ties by entry number.
 void SortRating(SharedData &data);
