@@ -11,7 +11,7 @@ using namespace coachdice;
 namespace
 {
 
-int diceSetOf(std::vector<uint8_t> faces)
+int diceSetOf(const std::vector<uint8_t> &faces)
 {
     return diceSets().indexOf(faces);
 }
@@ -24,7 +24,9 @@ std::vector<uint8_t> joined(const std::vector<uint8_t> &a, const std::vector<uin
     return all;
 }
 
-std::string facesText(const std::vector<uint8_t> &faces)
+} // namespace
+
+std::string FacesText(const std::vector<uint8_t> &faces)
 {
     std::string text;
     for (uint8_t face : faces) {
@@ -34,8 +36,6 @@ std::string facesText(const std::vector<uint8_t> &faces)
     }
     return text;
 }
-
-} // namespace
 
 void Coach::prepare(uint16_t open, int bonus)
 {
@@ -144,7 +144,7 @@ std::string MoveText(const CoachMove &move)
             return write("Хватит: запишите в ", "Хватит: спишите ");
         if (move.keep.empty())
             return "Бросайте все кости заново";
-        return "Оставьте " + facesText(move.keep) + " и бросайте";
+        return "Оставьте " + FacesText(move.keep) + " и бросайте";
     case CoachMove::Kind::Write:
         break;
     }

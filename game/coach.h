@@ -47,5 +47,7 @@ private:
 std::string MoveText(const CoachMove &move);
 // The best move with its expected total and that of the next best.
 std::string AdviceText(const std::vector<CoachMove> &moves);
+// "3 3 5": faces as the player reads them.
+std::string FacesText(const std::vector<uint8_t> &faces);
 // 231,4: one decimal with a comma, whatever the desktop's locale.
 std::string PointsText(double value);

@@ -131,8 +131,9 @@ void DiceGame::go()
             m_watcher->keepChosen(m_turn, moment(), held);
         }
         throwStep();
-    } else
+    } else {
         writeStep();
+    }
     m_view.refresh();
 }
 

@@ -15,14 +15,6 @@ bool sameMove(const CoachMove &a, const CoachMove &b)
     return a.kind == CoachMove::Kind::Write ? a.combination == b.combination : a.keep == b.keep;
 }
 
-std::string diceText(const std::vector<uint8_t> &dice)
-{
-    std::string text;
-    for (uint8_t face : dice)
-        text += (text.empty() ? "" : " ") + std::string(1, char('0' + face));
-    return text;
-}
-
 } // namespace
 
 void PracticeReview::keepChosen(int turn, const TurnMoment &moment,
@@ -91,7 +83,7 @@ std::string ReviewText(const PracticeReview &review, int32_t total, double bestT
     text += "\nСамые дорогие решения:";
     for (const auto &choice : worst) {
         text += "\nХод " + std::to_string(choice.turn) + ", бросок " +
-                std::to_string(choice.throwNumber) + " (" + diceText(choice.dice) + "): лучше «" +
+                std::to_string(choice.throwNumber) + " (" + FacesText(choice.dice) + "): лучше «" +
                 MoveText(choice.best) + "», потеряно " + PointsText(choice.loss);
     }
     return text;
