@@ -1,6 +1,7 @@
 #include "app/programwindows.h"
 
 #include "app/taboutform.h"
+#include "app/tpracticeform.h"
 #include "competition/tchamform.h"
 #include "competition/tloadform.h"
 #include "competition/tnewform.h"
@@ -43,9 +44,10 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     windows->m_chamForm = std::make_unique<TChamForm>();
     windows->m_praiseForm = new TPraiseForm(s.sounds, main);
     windows->m_aboutForm = new TAboutForm(main);
+    windows->m_practiceForm = new TPracticeForm(s.data, main);
 
     TMainForm::Companions companions;
-    companions.game = &windows->m_gameForm->game();
+    companions.gameForm = windows->m_gameForm.get();
     companions.passwords = windows->m_passwordForm;
     companions.random = &s.random;
     companions.clock = &s.clock;
@@ -55,6 +57,7 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     companions.chamForm = windows->m_chamForm.get();
     companions.praiseForm = windows->m_praiseForm;
     companions.aboutForm = windows->m_aboutForm;
+    companions.practiceForm = windows->m_practiceForm;
     main->setCompanions(companions);
     return windows;
 }

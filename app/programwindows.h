@@ -17,6 +17,7 @@ class TAboutForm;
 class TAddPlayerForm;
 class TGameForm;
 class TPasswordForm;
+class TPracticeForm;
 
 // Every window of the program, created once at start-up in the program's order and handed to
 // the main window; they live until the program ends.
@@ -50,6 +51,7 @@ public:
     TChamForm &chamForm() { return *m_chamForm; }
     TPraiseForm &praiseForm() { return *m_praiseForm; }
     TAboutForm &aboutForm() { return *m_aboutForm; }
+    TPracticeForm &practiceForm() { return *m_practiceForm; }
 
 private:
     explicit ProgramWindows(std::unique_ptr<TMainForm> mainForm);
@@ -66,4 +68,5 @@ private:
     std::unique_ptr<TChamForm> m_chamForm;
     TPraiseForm *m_praiseForm = nullptr;
     TAboutForm *m_aboutForm = nullptr;
+    TPracticeForm *m_practiceForm = nullptr;
 };

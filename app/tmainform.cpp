@@ -4,6 +4,7 @@
 #include "app/ratingsheet.h"
 #include "app/recordsheet.h"
 #include "app/standingssheet.h"
+#include "app/tpracticeform.h"
 #include "competition/newcompetition.h"
 #include "competition/roundservices.h"
 #include "competition/tchamform.h"
@@ -12,6 +13,7 @@
 #include "competition/tournamentround.h"
 #include "data/datafiles.h"
 #include "data/tclubform.h"
+#include "game/tgameform.h"
 #include "platform/messageboxes.h"
 #include "results/prizes.h"
 #include "results/tpraiseform.h"
@@ -100,6 +102,9 @@ void TMainForm::buildMenus()
             &TMainForm::NewChamMenuItenClick);
     addItem(game, "LoadMenuItem", "Загрузить игру...", Qt::Key_F4,
             "Загрузить ренее начатый турнир или чемпионат", &TMainForm::LoadMenuItemClick);
+    addItem(game, "PracticeMenuItem", "Тренировка...", Qt::Key_F12,
+            "Тренировочная партия с подсказками тренера; в результатах не учитывается",
+            &TMainForm::PracticeMenuItemClick);
     addItem(game, "ClubMenuItem", "Клуб игроков...", Qt::Key_F5, "Добавление и удаление игроков",
             &TMainForm::ClubMenuItemClick);
     m_soundMenuItem = addItem(game, "SoundMenuItem", "Звук", Qt::Key_F6,
@@ -260,16 +265,21 @@ void TMainForm::ClubMenuItemClick()
     DrawRatingTable();
 }
 
+RoundServices TMainForm::roundServices()
+{
+    return {m_data,
+            m_services.files,
+            *m_companions.random,
+            m_services.boxes,
+            *m_companions.passwords,
+            m_companions.gameForm->game()};
+}
+
 void TMainForm::TurContinueButtonClick()
 {
-    if (busy() || !m_companions.game)
+    if (busy() || !m_companions.gameForm)
         return;
-    RoundServices services{m_data,
-                           m_services.files,
-                           *m_companions.random,
-                           m_services.boxes,
-                           *m_companions.passwords,
-                           *m_companions.game};
+    RoundServices services = roundServices();
     const TournamentOutcome outcome = PlayTournamentRound(services);
     if (!outcome.gamePlayed)
         return;
@@ -283,15 +293,10 @@ void TMainForm::TurContinueButtonClick()
 
 void TMainForm::ChamContinueButtonClick()
 {
-    if (busy() || !m_companions.game || !m_companions.chamForm)
+    if (busy() || !m_companions.gameForm || !m_companions.chamForm)
         return;
     m_championSheet->continueButton()->setEnabled(false);
-    RoundServices services{m_data,
-                           m_services.files,
-                           *m_companions.random,
-                           m_services.boxes,
-                           *m_companions.passwords,
-                           *m_companions.game};
+    RoundServices services = roundServices();
     const ChampionshipOutcome outcome = PlayChampionshipRound(
         services, *m_companions.chamForm, m_championSheet->allCheckBox()->isChecked());
     if (outcome.played)
@@ -367,4 +372,17 @@ void TMainForm::AboutMenuItemClick()
 {
     if (m_companions.aboutForm)
         m_companions.aboutForm->exec();
+}
+
+void TMainForm::PracticeMenuItemClick()
+{
+    if (busy() || !m_companions.practiceForm || !m_companions.gameForm)
+        return;
+    PracticeServices services{m_data,
+                              *m_companions.random,
+                              m_services.boxes,
+                              *m_companions.gameForm,
+                              *m_companions.practiceForm,
+                              m_services.files.pathOf(CoachTable::kCacheFile)};
+    PlayPractice(services);
 }

@@ -10,7 +10,6 @@
 
 class Clock;
 class DataFiles;
-class DiceGame;
 class MessageBoxes;
 class PasswordAsker;
 class QAction;
@@ -19,11 +18,14 @@ class QTabWidget;
 class RatingSheet;
 class RecordSheet;
 class RandomSource;
+struct RoundServices;
 class StandingsSheet;
 class TChamForm;
 class TClubForm;
+class TGameForm;
 class TLoadForm;
 class TNewForm;
+class TPracticeForm;
 class TPraiseForm;
 enum class CompetitionKind;
 
@@ -46,7 +48,7 @@ public:
     // The windows created after this one and what they play with: the menu commands and the
     // page buttons hand their work to them. A command whose window is missing does nothing.
     struct Companions {
-        DiceGame *game = nullptr;
+        TGameForm *gameForm = nullptr;
         PasswordAsker *passwords = nullptr;
         RandomSource *random = nullptr;
         const Clock *clock = nullptr;
@@ -55,6 +57,7 @@ public:
         TNewForm *newForm = nullptr;
         TChamForm *chamForm = nullptr;
         TPraiseForm *praiseForm = nullptr;
+        TPracticeForm *practiceForm = nullptr;
         QDialog *aboutForm = nullptr;
     };
 
@@ -106,6 +109,7 @@ private:
     void TurPraiseButtonClick();
     void ChamPraiseButtonClick();
     void givePrizes(CompetitionKind kind);
+    RoundServices roundServices();
 
     void NewTurMenuItemClick();
     void NewChamMenuItenClick();
@@ -118,6 +122,7 @@ private:
     void HelpMenuItemClick();
     void InfoMenuitemClick();
     void AboutMenuItemClick();
+    void PracticeMenuItemClick();
 
     Services m_services;
 

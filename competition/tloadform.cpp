@@ -10,19 +10,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace
-{
-
-QPushButton *captionedButton(const QString &caption, const char *name)
-{
-    auto *button = new QPushButton(caption);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(caption);
-    return button;
-}
-
-} // namespace
-
 TLoadForm::TLoadForm(const SharedData &data, MessageBoxes &boxes, QWidget *parent)
     : QDialog(parent), m_data(data), m_boxes(boxes), m_slotListBox(new QListWidget),
       m_okButton(captionedButton(QStringLiteral("OK"), "OKButton"))

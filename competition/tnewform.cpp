@@ -59,14 +59,6 @@ QSpinBox *arrowSpinBox(const char *name, int minimum, int maximum, int step, int
     return spin;
 }
 
-QPushButton *captionedButton(const QString &caption, const char *name)
-{
-    auto *button = new QPushButton(caption);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(caption);
-    return button;
-}
-
 // The selected line of list, nullptr when none.
 QListWidgetItem *selectedItem(const QListWidget *list)
 {

@@ -34,14 +34,6 @@ QString clashText(NameClash clash)
     return QString();
 }
 
-QPushButton *captionedButton(const QString &caption, const char *name)
-{
-    auto *button = new QPushButton(caption);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(caption);
-    return button;
-}
-
 } // namespace
 
 TAddPlayerForm::TAddPlayerForm(const SharedData &data, QWidget *parent)

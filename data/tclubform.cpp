@@ -13,14 +13,6 @@
 namespace
 {
 
-QPushButton *captionedButton(const QString &caption, const char *name)
-{
-    auto *button = new QPushButton(caption);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(caption);
-    return button;
-}
-
 QString listLine(const Str17 &name)
 {
     return QString::fromStdString(name.text());

@@ -5,12 +5,12 @@
 #include "competition/standings.h"
 #include "data/checksums.h"
 #include "data/datafiles.h"
-#include "platform/messageboxes.h"
+#include "platform/answeringboxes.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -19,13 +19,6 @@
 
 namespace
 {
-
-class SilentBoxes : public MessageBoxes
-{
-public:
-    void show(Kind, const std::string &) override {}
-    bool askYesNo(const std::string &) override { return false; }
-};
 
 const std::filesystem::path &workFolder()
 {
@@ -88,8 +81,7 @@ void writeStartUpFiles(const uint8_t *bytes, std::size_t size)
     auto slots = take(bytes, size, sizeof scratch->Slots);
     std::memcpy(scratch->Slots.begin(), slots.data(), slots.size());
     scratch->Slots[11].Checksum = SlotsChecksum(*scratch);
-    writeFile(kSlotsFile, reinterpret_cast<const uint8_t *>(scratch->Slots.begin()),
-              slots.size());
+    writeFile(kSlotsFile, reinterpret_cast<const uint8_t *>(scratch->Slots.begin()), slots.size());
 }
 
 template <std::size_t N> void checkPermutation(const OneBased<uint8_t, N> &order, int count)
@@ -137,7 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, std::size_t size)
     else
         writeFile(files[mode], bytes + 1, size - 1);
     auto data = std::make_unique<SharedData>();
-    SilentBoxes boxes;
+    AnsweringBoxes boxes;
     DataFiles loader(*data, boxes, workFolder());
     switch (mode) {
     case 0:

@@ -1,5 +1,6 @@
 #include "platform/dialogstyle.h"
 
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -16,4 +17,12 @@ void centreOnScreen(QWidget *window)
 {
     if (const QScreen *screen = window->screen())
         window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+QPushButton *captionedButton(const QString &caption, const char *name)
+{
+    auto *button = new QPushButton(caption);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(caption);
+    return button;
 }

@@ -3,23 +3,11 @@
 // The pristine folder gets fresh files (they are what is installed); the game folder gets only
 // the files it lacks, so a player's results there are never touched.
 #include "data/datafiles.h"
-#include "platform/messageboxes.h"
+#include "platform/answeringboxes.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
-
-namespace
-{
-
-class NoBoxes : public MessageBoxes
-{
-public:
-    void show(Kind, const std::string &) override {}
-    bool askYesNo(const std::string &) override { return false; }
-};
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -35,7 +23,7 @@ int main(int argc, char **argv)
         fs::remove(pristine / file, error);
 
     SharedData data;
-    NoBoxes boxes;
+    AnsweringBoxes boxes;
     DataFiles files(data, boxes, pristine);
     files.LoadClub();
     files.LoadRating();
@@ -45,8 +33,7 @@ int main(int argc, char **argv)
     if (argc == 3) {
         for (const char *file : {kClubFile, kRatingFile, kRecordsFile, kSlotsFile}) {
             const fs::path target = fs::path(argv[2]) / file;
-            if (!fs::exists(target, error) &&
-                !fs::copy_file(pristine / file, target, error)) {
+            if (!fs::exists(target, error) && !fs::copy_file(pristine / file, target, error)) {
                 std::fprintf(stderr, "cannot write %s\n", target.c_str());
                 return 1;
             }

@@ -47,13 +47,27 @@ TEST_F(ProgramTest, CommandsWaitWhileAGameOrARoundRuns)
         data->gameRunning = gameRunning;
         if (!gameRunning)
             windows->chamForm().show();
-        for (const Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5})
+        for (const Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F12})
             pressKey(key);
         EXPECT_TRUE(boxes.shown.empty());
         EXPECT_FALSE(windows->mainForm().close());
     }
     windows->chamForm().hide();
     data->gameRunning = false;
+
+    // Once free, each command opens its window.
+    const std::pair<Qt::Key, const char *> commands[] = {
+        {Qt::Key_F2, "TNewForm"}, {Qt::Key_F3, "TNewForm"}, {Qt::Key_F4, "TLoadForm"},
+        {Qt::Key_F5, "TClubForm"}, {Qt::Key_F12, "PracticeForm"}};
+    for (const auto &[key, window] : commands) {
+        bool opened = false;
+        whenModal(window, [&opened](QWidget *dialog) {
+            opened = true;
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        pressKey(key);
+        EXPECT_TRUE(opened) << window;
+    }
     EXPECT_TRUE(windows->mainForm().close());
 }
 
