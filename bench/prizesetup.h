@@ -2,8 +2,8 @@
 
 #include "data/datafiles.h"
 #include "data/ratingbook.h"
+#include "platform/answeringboxes.h"
 #include "platform/clock.h"
-#include "platform/messageboxes.h"
 
 #include <filesystem>
 #include <memory>
@@ -65,12 +65,6 @@ public:
     std::unique_ptr<SharedData> data = std::make_unique<SharedData>();
 
 private:
-    class SilentBoxes : public MessageBoxes
-    {
-    public:
-        void show(Kind, const std::string &) override {}
-        bool askYesNo(const std::string &) override { return false; }
-    };
     class DayClock : public Clock
     {
     public:
@@ -79,7 +73,7 @@ private:
     };
 
     std::filesystem::path m_folder;
-    SilentBoxes m_boxes;
+    AnsweringBoxes m_boxes;
     DayClock m_clock;
     DataFiles m_files;
     TSaveSlot m_slot{};

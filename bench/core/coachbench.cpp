@@ -1,3 +1,4 @@
+#include "bench/benchsupport.h"
 #include "data/datafiles.h"
 #include "game/coach.h"
 #include "game/coachtable.h"
@@ -17,30 +18,6 @@
 
 namespace
 {
-
-// Strikes are always confirmed: the coach asks for them on purpose.
-class YesBoxes : public MessageBoxes
-{
-public:
-    void show(Kind, const std::string &) override {}
-    bool askYesNo(const std::string &) override { return true; }
-};
-
-class QuietView : public GameView
-{
-public:
-    void refresh() override {}
-    void playSound(int) override {}
-    void waitMs(unsigned) override {}
-    void runUntilOver() override {}
-    void gameOver() override {}
-};
-
-class NoClock : public Clock
-{
-public:
-    double today() const override { return 46000.0; }
-};
 
 const CoachTable &sharedTable()
 {
@@ -126,9 +103,9 @@ int32_t coachedGame(DiceGame &game, Coach &coach, const bool &running)
 void BM_CoachedGames(benchmark::State &state)
 {
     auto data = std::make_unique<SharedData>();
-    YesBoxes boxes;
-    NoClock clock;
-    QuietView view;
+    AnsweringBoxes boxes{true};
+    BenchClock clock;
+    UnseenView view;
     SystemRandom random(20261208);
     DataFiles files(*data, boxes, std::filesystem::temp_directory_path() / "vertox-coachbench");
     DiceGame game({*data, files, random, boxes, clock}, view);

@@ -1,3 +1,4 @@
+#include "bench/benchsupport.h"
 #include "data/datafiles.h"
 #include "game/dicegame.h"
 #include "game/gameview.h"
@@ -13,29 +14,6 @@
 
 namespace
 {
-
-class SilentBoxes : public MessageBoxes
-{
-public:
-    void show(Kind, const std::string &) override {}
-    bool askYesNo(const std::string &) override { return false; }
-};
-
-class NoView : public GameView
-{
-public:
-    void refresh() override {}
-    void playSound(int) override {}
-    void waitMs(unsigned) override {}
-    void runUntilOver() override {}
-    void gameOver() override {}
-};
-
-class FixedClock : public Clock
-{
-public:
-    double today() const override { return 46000.0; }
-};
 
 std::vector<Hand> allHands()
 {
@@ -73,11 +51,11 @@ void BM_ComputerOnlyGame(benchmark::State &state)
 {
     auto data = std::make_unique<SharedData>();
     data->CurDifficulty = 6;
-    SilentBoxes boxes;
+    AnsweringBoxes boxes;
     DataFiles files(*data, boxes, std::filesystem::temp_directory_path());
     SystemRandom random;
-    FixedClock clock;
-    NoView view;
+    BenchClock clock;
+    UnseenView view;
     DiceGame game({*data, files, random, boxes, clock}, view);
     game.playerCount = 10;
     for (int i = 1; i <= 10; ++i) {
@@ -97,7 +75,7 @@ void BM_LoadAndSaveFiles(benchmark::State &state)
     const auto folder = std::filesystem::temp_directory_path() / "vertoxbench";
     std::filesystem::create_directories(folder);
     auto data = std::make_unique<SharedData>();
-    SilentBoxes boxes;
+    AnsweringBoxes boxes;
     DataFiles files(*data, boxes, folder);
     files.LoadClub();
     files.LoadRating();

@@ -1,3 +1,4 @@
+#include "bench/benchsupport.h"
 #include "competition/championshipround.h"
 #include "competition/roundservices.h"
 #include "data/datafiles.h"
@@ -17,33 +18,10 @@
 namespace
 {
 
-class QuietBoxes : public MessageBoxes
-{
-public:
-    void show(Kind, const std::string &) override {}
-    bool askYesNo(const std::string &) override { return false; }
-};
-
-class HiddenView : public GameView
-{
-public:
-    void refresh() override {}
-    void playSound(int) override {}
-    void waitMs(unsigned) override {}
-    void runUntilOver() override {}
-    void gameOver() override {}
-};
-
 class NoPasswords : public PasswordAsker
 {
 public:
     bool AskPassword(const std::string &, const Str17 &) override { return false; }
-};
-
-class Today : public Clock
-{
-public:
-    double today() const override { return 46000.0; }
 };
 
 // Presses "Дальше" for the three groups and "Конец тура".
@@ -66,11 +44,11 @@ void BM_ComputerChampionship(benchmark::State &state)
     const auto folder = std::filesystem::temp_directory_path() / "vertoxroundsbench";
     std::filesystem::create_directories(folder);
     auto data = std::make_unique<SharedData>();
-    QuietBoxes boxes;
+    AnsweringBoxes boxes;
     DataFiles files(*data, boxes, folder);
     SystemRandom random;
-    Today clock;
-    HiddenView view;
+    BenchClock clock;
+    UnseenView view;
     NoPasswords passwords;
     DiceGame game({*data, files, random, boxes, clock}, view);
     RoundServices services{*data, files, random, boxes, passwords, game};

@@ -1,5 +1,6 @@
 // How fast the game window appears, and whether a human turn with its real pauses ever keeps
 // the event loop from handling events.
+#include "bench/benchsupport.h"
 #include "data/datafiles.h"
 #include "game/soundboard.h"
 #include "game/tgameform.h"
@@ -23,14 +24,6 @@
 
 namespace
 {
-
-// Every question is answered Yes; the rest is ignored.
-class YesBoxes : public MessageBoxes
-{
-public:
-    void show(Kind, const std::string &) override {}
-    bool askYesNo(const std::string &) override { return true; }
-};
 
 class SilentDevice : public SoundDevice
 {
@@ -100,7 +93,7 @@ private:
 
 public:
     std::unique_ptr<SharedData> data = std::make_unique<SharedData>();
-    YesBoxes boxes;
+    AnsweringBoxes boxes{true};
     SystemRandom random;
     SystemClock clock;
     QtEventPump pump;

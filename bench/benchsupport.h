@@ -1,0 +1,23 @@
+#pragma once
+
+#include "game/gameview.h"
+#include "platform/answeringboxes.h"
+#include "platform/clock.h"
+
+// A view for games nobody watches: computer-only games and scripted play.
+class UnseenView : public GameView
+{
+public:
+    void refresh() override {}
+    void playSound(int) override {}
+    void waitMs(unsigned) override {}
+    void runUntilOver() override {}
+    void gameOver() override {}
+};
+
+// A fixed day for the records that benchmarks set.
+class BenchClock : public Clock
+{
+public:
+    double today() const override { return 46000.0; }
+};
