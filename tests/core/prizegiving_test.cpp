@@ -18,20 +18,19 @@
 namespace
 {
 
-struct Award {
-    std::string name;
-    int place;
-    double prize;
-};
+using Limits = std::numeric_limits<int32_t>;
 
+// Keeps every award as "name place" and its prize.
 class RecordingView : public AwardView
 {
 public:
     void showAward(const std::string &name, int place, double prize) override
     {
-        awards.push_back({name, place, prize});
+        awards.push_back(name + " " + std::to_string(place));
+        prizes.push_back(prize);
     }
-    std::vector<Award> awards;
+    std::vector<std::string> awards;
+    std::vector<double> prizes;
 };
 
 struct Entrant {
@@ -39,6 +38,18 @@ struct Entrant {
     int32_t points;
     int32_t balls = 0;
 };
+
+// Name, score and prize fields of a record row on one line.
+std::string rowText(const TRecordEntry &row)
+{
+    const TPrizeFields &p = row.Prize;
+    std::string text = row.Name.text();
+    for (int64_t value :
+         {int64_t(row.Score), int64_t(p.Difficulty), int64_t(p.Rounds), int64_t(p.Place),
+          int64_t(p.Participants), int64_t(p.AvgScore), int64_t(p.AvgBalls), int64_t(p.IsCham)})
+        text += " " + std::to_string(value);
+    return text;
+}
 
 // Fresh data files with the club members "Аня" and "Боря" (rating entries 31 and 32).
 class PrizeGivingTest : public ::testing::Test
@@ -59,64 +70,61 @@ protected:
         ResetRatingEntry(data->Rating[30 + k], Str17::fromText(name));
     }
 
-    // A finished competition in slot number; the first humans entrants are club members.
-    TSaveSlot &competition(int number, bool championship, int humans, int rounds, int difficulty,
+    // A finished, current competition in slot number; the first humans entrants are members.
+    TSaveSlot &competition(int number, bool cham, int humans, int rounds, int difficulty,
                            const std::vector<Entrant> &entrants)
     {
         TSaveSlot &slot = data->Slots[std::size_t(number)];
         slot = TSaveSlot{};
-        slot.IsCham = championship;
-        slot.Title = Str21::fromText(championship ? "Чемпионат мира" : "Кубок клуба");
-        const auto count = uint8_t(entrants.size());
-        for (std::size_t k = 1; k <= count; ++k) {
+        slot.IsCham = cham;
+        slot.Title = Str21::fromText("Кубок клуба");
+        for (std::size_t k = 1; k <= entrants.size(); ++k) {
             slot.Names[k] = Str17::fromText(entrants[k - 1].name);
-            if (championship) {
-                slot.Cham.Points[k] = entrants[k - 1].points;
+            (cham ? slot.Cham.Points[k] : slot.Tur.TurTotal[k]) = entrants[k - 1].points;
+            if (cham)
                 slot.Cham.Balls[k] = entrants[k - 1].balls;
-            } else {
-                slot.Tur.TurTotal[k] = entrants[k - 1].points;
-            }
         }
-        if (championship) {
-            slot.Cham = {slot.Cham.Balls,
-                         slot.Cham.Points,
-                         {},
-                         uint8_t(rounds),
-                         uint8_t(rounds),
-                         uint8_t(difficulty),
-                         count,
-                         uint8_t(humans),
-                         1,
-                         {}};
-            data->CurChamSlot = uint8_t(number);
-        } else {
-            slot.Tur.RoundsPlayed = slot.Tur.RoundsTotal = uint8_t(rounds);
-            slot.Tur.Difficulty = uint8_t(difficulty);
-            slot.Tur.ParticipantCount = count;
-            slot.Tur.HumanCount = uint8_t(humans);
-            data->CurTurSlot = uint8_t(number);
-        }
+        const auto fill = [&](auto &fields) {
+            fields.RoundsPlayed = fields.RoundsTotal = uint8_t(rounds);
+            fields.Difficulty = uint8_t(difficulty);
+            fields.ParticipantCount = uint8_t(entrants.size());
+            fields.HumanCount = uint8_t(humans);
+        };
+        cham ? fill(slot.Cham) : fill(slot.Tur);
+        (cham ? data->CurChamSlot : data->CurTurSlot) = uint8_t(number);
         files.SaveSlots();
         return slot;
     }
 
-    bool give(bool championship) { return GivePrizes(*data, files, clock, view, championship); }
+    bool give(bool cham) { return GivePrizes(*data, files, clock, view, cham); }
 
-    // Whether a data file holds the first count records of memory byte for byte.
+    // Whether a data file holds memory's records byte for byte, all but the checksum record.
     template <typename Record, std::size_t N>
-    bool fileHolds(const char *file, const OneBased<Record, N> &records, std::size_t count) const
+    bool fileHolds(const char *file, const OneBased<Record, N> &records) const
     {
         const std::vector<uint8_t> bytes = folder.read(file);
         return bytes.size() == sizeof records &&
-               std::memcmp(bytes.data(), &records, count * sizeof(Record)) == 0;
+               std::memcmp(bytes.data(), &records, (N - 1) * sizeof(Record)) == 0;
     }
-
-    std::vector<std::string> prizeRowNames() const
+    // Every rating entry that changed, as "entry:prize gain/rating gain" with stored wrapping.
+    std::string gains(const decltype(SharedData::Rating) &before) const
     {
-        std::vector<std::string> names;
-        for (std::size_t row = 21; row <= 30; ++row)
-            names.push_back(data->Records[row].Name.text());
-        return names;
+        const auto gain = [](int32_t now, int32_t was) {
+            return std::to_string(int32_t(uint32_t(now) - uint32_t(was)));
+        };
+        std::string text;
+        for (std::size_t e = 1; e <= 40; ++e) {
+            const TRatingEntry &now = data->Rating[e], &was = before[e];
+            if (std::memcmp(&now, &was, sizeof now) != 0)
+                text += std::to_string(e) + ":" + gain(now.PrizePoints, was.PrizePoints) + "/" +
+                        gain(now.RatingPoints, was.RatingPoints) + " ";
+        }
+        return text;
+    }
+    bool allSaved() const
+    {
+        return fileHolds(kSlotsFile, data->Slots) && fileHolds(kRatingFile, data->Rating) &&
+               fileHolds(kRecordsFile, data->Records);
     }
 
     TempFolder folder;
@@ -132,65 +140,31 @@ protected:
 TEST_F(PrizeGivingTest, TournamentLastPlaceFirstRatingRecordsSlotAndFiles)
 {
     // Standings by total: Россия 4400, Аня 4200, Куба 3600, Боря 3000.
-    const TSaveSlot &slot = competition(
+    const TSaveSlot before = competition(
         4, false, 2, 20, 7, {{"Аня", 4200}, {"Боря", 3000}, {"Россия", 4400}, {"Куба", 3600}});
-    const TSaveSlot before = slot;
-    // A current championship elsewhere is left alone.
-    competition(5, true, 0, 10, 5, {});
-    data->Slots[5].Cham.RoundsPlayed = 3;
-    data->CurTurSlot = 4;
     const auto ratingBefore = data->Rating;
 
     EXPECT_TRUE(give(false));
 
-    ASSERT_EQ(view.awards.size(), 4u);
-    const char *names[] = {"Боря", "Куба", "Аня", "Россия"};
+    EXPECT_EQ(view.awards, (std::vector<std::string>{"Боря 4", "Куба 3", "Аня 2", "Россия 1"}));
     const int participants[] = {2, 4, 1, 3};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(view.awards[i].name, names[i]);
-        EXPECT_EQ(view.awards[i].place, 4 - i);
-        EXPECT_DOUBLE_EQ(view.awards[i].prize, PrizeFor(before, participants[i], 4 - i));
-    }
-    // Аня +26.79 and Россия +30.22 earn points; Куба and Боря lost, which costs nothing.
-    EXPECT_NEAR(view.awards[2].prize, 26.79, 0.005);
-    EXPECT_NEAR(view.awards[3].prize, 30.22, 0.005);
-    EXPECT_LT(view.awards[0].prize, 0);
-    EXPECT_LT(view.awards[1].prize, 0);
-    EXPECT_EQ(data->Rating[6].PrizePoints, 30);
-    EXPECT_EQ(data->Rating[6].RatingPoints, ratingBefore[6].RatingPoints + 30);
-    EXPECT_EQ(data->Rating[31].PrizePoints, 27);
-    EXPECT_EQ(data->Rating[31].RatingPoints, ratingBefore[31].RatingPoints + 27);
-    EXPECT_TRUE(std::memcmp(&data->Rating[29], &ratingBefore[29], sizeof(TRatingEntry)) == 0);
-    EXPECT_TRUE(std::memcmp(&data->Rating[32], &ratingBefore[32], sizeof(TRatingEntry)) == 0);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_DOUBLE_EQ(view.prizes[i], PrizeFor(before, participants[i], 4 - i));
+    EXPECT_NEAR(view.prizes[2], 26.79, 0.005);
+    EXPECT_NEAR(view.prizes[3], 30.22, 0.005);
+    // Positive prizes earn points; Куба's and Боря's losses cost nothing.
+    EXPECT_EQ(gains(ratingBefore), "6:30/30 31:27/27 ");
 
-    // Only the club member with a prize above the empty rows' 0 enters; computers never do.
-    const TRecordEntry &row = data->Records[21];
-    EXPECT_EQ(row.Name.text(), "Аня");
-    EXPECT_EQ(row.Score, 2679);
-    EXPECT_EQ(row.Date, FixedClock::kToday);
-    EXPECT_EQ(row.Prize.Difficulty, 7);
-    EXPECT_EQ(row.Prize.Rounds, 20);
-    EXPECT_EQ(row.Prize.Place, 2);
-    EXPECT_EQ(row.Prize.Participants, 4);
-    EXPECT_EQ(row.Prize.AvgScore, 21000);
-    EXPECT_EQ(row.Prize.AvgBalls, 0);
-    EXPECT_EQ(row.Prize.IsCham, 0);
+    // Only the member above the empty rows' 0 enters; computers never do.
+    EXPECT_EQ(rowText(data->Records[21]), "Аня 2679 7 20 2 4 21000 0 0");
+    EXPECT_EQ(data->Records[21].Date, FixedClock::kToday);
     EXPECT_TRUE(data->Records[22].Name.empty());
-
-    // The slot is free and no longer current; the championship is untouched.
     EXPECT_TRUE(data->Slots[4].Title.empty());
     EXPECT_EQ(data->CurTurSlot, 0);
-    EXPECT_EQ(data->CurChamSlot, 5);
-    EXPECT_EQ(data->Slots[5].Title.text(), "Чемпионат мира");
+    EXPECT_TRUE(allSaved()); // before the caller's message
 
-    // Everything is on disk when the call returns, before the caller's message.
-    EXPECT_TRUE(fileHolds(kSlotsFile, data->Slots, 10));
-    EXPECT_TRUE(fileHolds(kRatingFile, data->Rating, 40));
-    EXPECT_TRUE(fileHolds(kRecordsFile, data->Records, 30));
-
-    // Prizes are given once.
     view.awards.clear();
-    EXPECT_FALSE(give(false));
+    EXPECT_FALSE(give(false)); // prizes are given once
     EXPECT_TRUE(view.awards.empty());
 }
 
@@ -199,40 +173,27 @@ TEST_F(PrizeGivingTest, ChampionshipRowCarriesBallsAndTheTournamentKeepsTheOther
     std::vector<Entrant> entrants = {{"Аня", 2000, 31}};
     for (int k = 1; k <= 11; ++k)
         entrants.push_back({ComputerNames[std::size_t(k)], 1800 + k, 20 - k});
-    competition(7, true, 1, 10, 5, entrants);
-    const TSaveSlot before = data->Slots[7];
+    const TSaveSlot before = competition(7, true, 1, 10, 5, entrants);
     competition(2, false, 0, 10, 5, {{"Куба", 0}, {"Алжир", 0}});
     data->Slots[2].Tur.RoundsPlayed = 1;
-    data->CurChamSlot = 7;
 
     EXPECT_TRUE(give(true));
 
-    // Order by balls: Аня 31, then the computers 1..11 with 19..9 balls.
+    // By balls: Аня 31, then the computers 1..11 with 19..9 balls.
     ASSERT_EQ(view.awards.size(), 12u);
-    for (int i = 0; i < 12; ++i) {
-        const int place = 12 - i;
-        const int participant = place == 1 ? 1 : place;
-        EXPECT_EQ(view.awards[std::size_t(i)].place, place);
-        EXPECT_EQ(view.awards[std::size_t(i)].name, before.Names[std::size_t(participant)].text());
-        EXPECT_DOUBLE_EQ(view.awards[std::size_t(i)].prize, PrizeFor(before, participant, place));
+    for (int place = 1; place <= 12; ++place) {
+        const auto i = std::size_t(12 - place);
+        EXPECT_EQ(view.awards[i],
+                  before.Names[std::size_t(place)].text() + " " + std::to_string(place));
+        EXPECT_DOUBLE_EQ(view.prizes[i], PrizeFor(before, place, place));
     }
-    const TRecordEntry &row = data->Records[21];
-    EXPECT_EQ(row.Name.text(), "Аня");
-    EXPECT_EQ(row.Score, RoundToInt32(view.awards[11].prize * 100));
-    EXPECT_EQ(row.Prize.Place, 1);
-    EXPECT_EQ(row.Prize.Participants, 12);
-    EXPECT_EQ(row.Prize.Rounds, 10);
-    EXPECT_EQ(row.Prize.Difficulty, 5);
-    EXPECT_EQ(row.Prize.AvgScore, 20000);
-    EXPECT_EQ(row.Prize.AvgBalls, 310);
-    EXPECT_EQ(row.Prize.IsCham, 1);
+    const std::string score = std::to_string(RoundToInt32(view.prizes[11] * 100));
+    EXPECT_EQ(rowText(data->Records[21]), "Аня " + score + " 5 10 1 12 20000 310 1");
     EXPECT_TRUE(data->Records[22].Name.empty());
-
     EXPECT_TRUE(data->Slots[7].Title.empty());
     EXPECT_EQ(data->CurChamSlot, 0);
     EXPECT_EQ(data->CurTurSlot, 2);
-    EXPECT_TRUE(fileHolds(kRecordsFile, data->Records, 30));
-    EXPECT_TRUE(fileHolds(kSlotsFile, data->Slots, 10));
+    EXPECT_TRUE(allSaved());
 }
 
 TEST_F(PrizeGivingTest, NegativePrizeEntersOnlyAboveALowerTenthRow)
@@ -249,8 +210,7 @@ TEST_F(PrizeGivingTest, NegativePrizeEntersOnlyAboveALowerTenthRow)
 
     competition(1, false, 1, 20, 5, entrants);
     EXPECT_FALSE(give(false));
-    ASSERT_EQ(view.awards.size(), 2u);
-    EXPECT_NEAR(view.awards[0].prize, -28.42, 0.005);
+    EXPECT_NEAR(view.prizes.at(0), -28.42, 0.005);
     EXPECT_EQ(data->Records[30].Name.text(), "Рек30");
     EXPECT_EQ(folder.read(kRecordsFile), recordsFile);
 
@@ -260,44 +220,38 @@ TEST_F(PrizeGivingTest, NegativePrizeEntersOnlyAboveALowerTenthRow)
     EXPECT_EQ(data->Records[30].Name.text(), "Боря");
     EXPECT_EQ(data->Records[30].Score, -2842);
     EXPECT_EQ(data->Records[29].Name.text(), "Рек29");
-    EXPECT_TRUE(fileHolds(kRecordsFile, data->Records, 30));
+    EXPECT_TRUE(fileHolds(kRecordsFile, data->Records));
 
     // An empty table holds 0 in every row: a negative prize never enters it.
     for (std::size_t row = 21; row <= 30; ++row)
         data->Records[row] = TRecordEntry{};
     competition(1, false, 1, 20, 5, entrants);
     EXPECT_FALSE(give(false));
-    EXPECT_EQ(prizeRowNames(), std::vector<std::string>(10));
+    for (std::size_t row = 21; row <= 30; ++row)
+        EXPECT_TRUE(data->Records[row].Name.empty()) << row;
 }
 
 TEST_F(PrizeGivingTest, RatingEntryByExactNameAndKind)
 {
-    // A member named like a country, a name not in the rating at all and a name that only
-    // starts like a rated one; Куба's prize points wrap like every stored sum.
+    // A member named like a country gains in the member's own entry; a name not in the rating
+    // and one that only starts like a rated one gain nowhere; Куба's points wrap at the top.
     addMember("Россия");
-    data->Rating[29].PrizePoints = std::numeric_limits<int32_t>::max() - 10;
-    data->Rating[29].RatingPoints = std::numeric_limits<int32_t>::max();
+    data->Rating[29].PrizePoints = Limits::max() - 10;
+    data->Rating[29].RatingPoints = Limits::max();
     competition(3, false, 1, 20, 5,
                 {{"Россия", 4000}, {"Атлантида", 3900}, {"Куба", 4100}, {"Кубань", 100}});
     const auto ratingBefore = data->Rating;
 
     give(false);
 
-    ASSERT_EQ(view.awards.size(), 4u);
-    EXPECT_EQ(view.awards[1].name, "Атлантида");
-    EXPECT_GT(view.awards[1].prize, 0);
-    // The member's prize goes to the member's own entry, never to the computer's.
-    EXPECT_GT(data->Rating[33].PrizePoints, 0);
-    EXPECT_EQ(data->Rating[6].PrizePoints, ratingBefore[6].PrizePoints);
-    const int32_t cuba = RoundToInt32(view.awards[3].prize);
-    ASSERT_GT(cuba, 10);
-    EXPECT_EQ(data->Rating[29].PrizePoints, std::numeric_limits<int32_t>::min() + cuba - 11);
-    EXPECT_EQ(data->Rating[29].RatingPoints, std::numeric_limits<int32_t>::min() + cuba - 1);
-    // Nobody else gained anything.
-    for (std::size_t e = 1; e <= 33; ++e) {
-        if (e != 29 && e != 33)
-            EXPECT_EQ(data->Rating[e].PrizePoints, ratingBefore[e].PrizePoints) << e;
-    }
+    ASSERT_EQ(view.awards,
+              (std::vector<std::string>{"Кубань 4", "Атлантида 3", "Россия 2", "Куба 1"}));
+    EXPECT_GT(view.prizes[1], 0);
+    const std::string russia = std::to_string(RoundToInt32(view.prizes[2]));
+    const std::string cuba = std::to_string(RoundToInt32(view.prizes[3]));
+    EXPECT_EQ(gains(ratingBefore),
+              "29:" + cuba + "/" + cuba + " 33:" + russia + "/" + russia + " ");
+    EXPECT_LT(data->Rating[29].RatingPoints, 0);
 }
 
 TEST_F(PrizeGivingTest, NothingForAnUnfinishedOrForeignCompetition)
@@ -309,8 +263,7 @@ TEST_F(PrizeGivingTest, NothingForAnUnfinishedOrForeignCompetition)
     const std::vector<uint8_t> slotsFile = folder.read(kSlotsFile);
 
     EXPECT_FALSE(give(false));
-    // The championship kind looks at its own current slot, which is none.
-    EXPECT_FALSE(give(true));
+    EXPECT_FALSE(give(true)); // no current championship
     // A tournament slot made current as a championship is not the championship's.
     data->CurChamSlot = 6;
     slot.Tur.RoundsPlayed = 20;
@@ -321,7 +274,7 @@ TEST_F(PrizeGivingTest, NothingForAnUnfinishedOrForeignCompetition)
 
     EXPECT_TRUE(view.awards.empty());
     EXPECT_EQ(data->CurTurSlot, 6);
-    EXPECT_EQ(data->Slots[6].Title.text(), "Кубок клуба");
-    EXPECT_TRUE(std::memcmp(&data->Rating, &ratingBefore, sizeof ratingBefore) == 0);
+    EXPECT_FALSE(data->Slots[6].Title.empty());
+    EXPECT_EQ(std::memcmp(&data->Rating, &ratingBefore, sizeof ratingBefore), 0);
     EXPECT_EQ(folder.read(kSlotsFile), slotsFile);
 }

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <deque>
 #include <memory>
 #include <string>
@@ -23,43 +24,44 @@
 namespace roundtest
 {
 
-// Answers the password dialog from a script (yes when the script is empty) and records every
-// prompt with the password expected.
+// Answers from a script (yes once it is empty) and records every prompt with the password expected.
 class ScriptedPasswords : public PasswordAsker
 {
 public:
     bool AskPassword(const std::string &prompt, const Str17 &expected) override
     {
         asked.push_back({prompt, expected.text()});
-        if (answers.empty())
-            return true;
-        const bool right = answers.front();
-        answers.pop_front();
+        const bool right = answers.empty() || answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         return right;
     }
     std::deque<bool> answers;
     std::vector<std::pair<std::string, std::string>> asked;
 };
 
-// The game window for shown games: instead of sixteen turns each game ends with the totals the
-// test scripted for its seats, or is quit the way the window's close button quits it. A
-// computer-only game never gets here; one with nothing scripted fails the test.
-class ScriptedGameView : public GameView
+class SilentView : public GameView
 {
 public:
     void refresh() override {}
     void playSound(int) override {}
     void waitMs(unsigned) override {}
     void gameOver() override {}
+    void runUntilOver() override { ADD_FAILURE() << "a computer-only game opened the window"; }
+};
+
+// A shown game ends at once with the totals scripted for its seats; an empty list quits it
+// through the window's close.
+class ScriptedGameView : public SilentView
+{
+public:
     void runUntilOver() override
     {
         captions.push_back(game->screen().caption);
         seated.push_back(game->players);
         if (games.empty()) {
             ADD_FAILURE() << "a game was shown with nothing scripted";
-            boxes->answer(true);
-            game->requestClose();
-            return;
+            games.emplace_back();
         }
         const std::vector<int32_t> totals = games.front();
         games.pop_front();
@@ -73,29 +75,16 @@ public:
         *running = false;
     }
 
-    // Totals by seat; an empty list quits the game.
     std::deque<std::vector<int32_t>> games;
     std::vector<std::string> captions;
     std::vector<GamePlayers> seated;
-
     DiceGame *game = nullptr;
     ScriptedBoxes *boxes = nullptr;
     bool *running = nullptr;
 };
 
-// A computer-only game never opens the window.
-class NoView : public GameView
-{
-public:
-    void refresh() override {}
-    void playSound(int) override {}
-    void waitMs(unsigned) override {}
-    void runUntilOver() override { ADD_FAILURE() << "a computer-only game opened the window"; }
-    void gameOver() override {}
-};
-
-// Shared data loaded from fresh files in a temporary folder, a club, and the game behind a
-// scripted window.
+// Fresh data files in a temporary folder; `services` play shown games through the scripted
+// window, `unseen` computer-only games that must never open one.
 class RoundTest : public ::testing::Test
 {
 protected:
@@ -117,30 +106,25 @@ protected:
         SortRating(*data);
     }
 
-    // Participants 1..humans are club members 1..humans, the rest computers by table order.
+    // A current slot of ten rounds at difficulty 4: participants 1..humans are club members
+    // 1..humans, the rest computers in table order.
     TSaveSlot &makeSlot(int number, bool cham, int participants, int humans)
     {
         TSaveSlot &slot = data->Slots[number];
         slot = TSaveSlot{};
         slot.IsCham = cham ? 1 : 0;
-        slot.Title = Str21::fromText(cham ? "Чемпионат мира" : "Кубок");
+        slot.Title = Str21::fromText("Кубок мира");
         for (int p = 1; p <= participants; ++p)
             slot.Names[p] =
                 p <= humans ? data->ClubNames[p] : Str17::fromText(ComputerNames[p - humans]);
-        if (cham) {
-            slot.Cham.RoundsTotal = 10;
-            slot.Cham.Difficulty = 4;
-            slot.Cham.ParticipantCount = uint8_t(participants);
-            slot.Cham.HumanCount = uint8_t(humans);
-            slot.Cham.ClubTogether = 1;
-            data->CurChamSlot = uint8_t(number);
-        } else {
-            slot.Tur.RoundsTotal = 10;
-            slot.Tur.Difficulty = 4;
-            slot.Tur.ParticipantCount = uint8_t(participants);
-            slot.Tur.HumanCount = uint8_t(humans);
-            data->CurTurSlot = uint8_t(number);
-        }
+        const auto fill = [&](auto &fields) {
+            fields.RoundsTotal = 10;
+            fields.Difficulty = 4;
+            fields.ParticipantCount = uint8_t(participants);
+            fields.HumanCount = uint8_t(humans);
+        };
+        cham ? fill(slot.Cham) : fill(slot.Tur);
+        (cham ? data->CurChamSlot : data->CurTurSlot) = uint8_t(number);
         files.SaveSlots();
         return slot;
     }
@@ -153,15 +137,13 @@ protected:
         return bytes;
     }
 
-    // The slots as the save file holds them now.
-    std::unique_ptr<SharedData> reloadedSlots()
+    // Whether the save file holds slot number as memory does.
+    bool slotSaved(int number) const
     {
-        auto loaded = std::make_unique<SharedData>();
-        ScriptedBoxes quiet;
-        DataFiles reader(*loaded, quiet, folder.path());
-        reader.LoadSlots();
-        EXPECT_TRUE(quiet.shown.empty());
-        return loaded;
+        const std::vector<uint8_t> bytes = folder.read(kSlotsFile);
+        const std::size_t at = std::size_t(number - 1) * sizeof(TSaveSlot);
+        return bytes.size() >= at + sizeof(TSaveSlot) &&
+               std::memcmp(bytes.data() + at, &data->Slots[number], sizeof(TSaveSlot)) == 0;
     }
 
     TempFolder folder;
@@ -174,6 +156,9 @@ protected:
     ScriptedGameView view;
     DiceGame game{{*data, files, random, boxes, clock}, view};
     RoundServices services{*data, files, random, boxes, passwords, game};
+    SilentView hidden;
+    DiceGame computers{{*data, files, random, boxes, clock}, hidden};
+    RoundServices unseen{*data, files, random, boxes, passwords, computers};
 };
 
 } // namespace roundtest
