@@ -66,7 +66,7 @@ TEST(PrizeFor, BaseTermsByPlace)
     EXPECT_NEAR(PrizeFor(twelve, 1, 12), -14.52, 0.005);
 }
 
-TEST(PrizeFor, DifficultyBonusForMembersOnlyAndTruncatedLengthTerm)
+TEST(PrizeFor, DifficultyBonusForMembersOnlyAndLengthTermByRounds)
 {
     // The computers' handicap cancels their difficulty.
     EXPECT_DOUBLE_EQ(gain(20, 1, 1), -28.0);
