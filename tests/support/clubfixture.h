@@ -1,7 +1,6 @@
 #pragma once
 
 #include "data/clubbook.h"
-#include "data/clubrecord.h"
 #include "data/datafiles.h"
 #include "data/ratingbook.h"
 
@@ -25,24 +24,24 @@ struct ClubFixture {
         boxes.shown.clear();
     }
 
-    // Adds a member and books one game with the given score, so each member's rating entry is
-    // told apart by its results.
+    // Adds a member with one booked game of the given score, so rating entries are told apart.
     void join(const std::string &name, const std::string &password, int score)
     {
         ASSERT_TRUE(club.AddMember(Str17::fromText(name), Str17::fromText(password)));
         BookGameScore(data->Rating[data->ClubCount + 30], score);
         ASSERT_TRUE(files.SaveRating());
     }
-
-    std::vector<uint8_t> clubFile() const { return folder.read(kClubFile); }
-    std::vector<uint8_t> ratingFile() const { return folder.read(kRatingFile); }
-
-    static ClubRecord recordOf(const std::vector<uint8_t> &file, int k)
+    void threeMembers()
     {
-        ClubRecord record;
-        std::memcpy(&record, file.data() + (k - 1) * kClubRecordSize, kClubRecordSize);
-        return record;
+        join("Аня", "секрет", 100);
+        join("Борис", "пароль", 200);
+        join("Вера", "тайна", 300);
     }
+    static bool sameEntry(const TRatingEntry &a, const TRatingEntry &b)
+    {
+        return std::memcmp(&a, &b, sizeof a) == 0;
+    }
+    std::vector<uint8_t> clubFile() const { return folder.read(kClubFile); }
 
     // What a fresh start would find on disk.
     std::unique_ptr<SharedData> reloaded()

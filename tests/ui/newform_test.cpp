@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -26,34 +25,17 @@
 namespace
 {
 
-// Runs drive once dialog is the active modal window; gives up after a while instead of hanging.
-void whenModal(QDialog *dialog, std::function<void()> drive, int triesLeft = 500)
+// Runs drive inside dialog's next modal loop; a dialog left open fails instead of hanging.
+void whenModal(QDialog *dialog, std::function<void()> drive)
 {
     QTimer::singleShot(0, dialog, [=] {
-        if (QApplication::activeModalWidget() != dialog) {
-            if (triesLeft > 0)
-                whenModal(dialog, drive, triesLeft - 1);
-            else
-                ADD_FAILURE() << "the dialog never came up";
-            return;
-        }
+        EXPECT_EQ(QApplication::activeModalWidget(), dialog);
         drive();
         if (dialog->isVisible()) {
             ADD_FAILURE() << "the dialog is still open";
             dialog->reject();
         }
     });
-}
-
-// Types text as key presses, one character each, Cyrillic included.
-void typeText(QWidget *widget, const QString &text)
-{
-    for (const QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &release);
-    }
 }
 
 QStringList lines(const QListWidget *list)
@@ -83,28 +65,36 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    QListWidget *chosen() const { return child<QListWidget>("ChosenListBox"); }
-    QListWidget *current() const { return child<QListWidget>("CurrentListBox"); }
-    QToolButton *toChosen() const { return child<QToolButton>("ToChosen"); }
-    QToolButton *toCurrent() const { return child<QToolButton>("ToCurrent"); }
-    QSpinBox *amount() const { return child<QSpinBox>("AmountSpinEdit"); }
-    QSpinBox *diff() const { return child<QSpinBox>("DiffSpinEdit"); }
-    QSpinBox *turs() const { return child<QSpinBox>("TursSpinEdit"); }
-    QLineEdit *nameEdit() const { return child<QLineEdit>("NameEdit"); }
-
-    // Picks the line of list showing name with the arrow keys, as a keyboard user does.
-    void keySelect(QListWidget *list, const QString &name)
+    // Chooses name's line with the arrow keys; only the button toward the other list goes on.
+    void choose(const QString &name, bool inCurrent = true)
     {
+        auto *list = child<QListWidget>(inCurrent ? "CurrentListBox" : "ChosenListBox");
         list->setFocus();
         const int target = lines(list).indexOf(name);
         ASSERT_GE(target, 0) << name.toStdString();
-        if (list->currentRow() < 0)
+        QTest::keyClick(list, Qt::Key_Home);
+        for (int i = 0; i < target; ++i)
             QTest::keyClick(list, Qt::Key_Down);
-        while (list->currentRow() < target)
-            QTest::keyClick(list, Qt::Key_Down);
-        while (list->currentRow() > target)
-            QTest::keyClick(list, Qt::Key_Up);
-        ASSERT_EQ(list->selectedItems().size(), 1);
+        EXPECT_TRUE(button(inCurrent)->isEnabled());
+        EXPECT_FALSE(button(!inCurrent)->isEnabled());
+    }
+    // Moves name to the other list by keys.
+    void move(const QString &name, bool toChosen = true)
+    {
+        choose(name, toChosen);
+        press(button(toChosen), Qt::Key_Space);
+        EXPECT_FALSE(button(toChosen)->isEnabled());
+    }
+    QToolButton *button(bool toChosen) const
+    {
+        return child<QToolButton>(toChosen ? "ToChosen" : "ToCurrent");
+    }
+    // The spin box's value after pressing key a number of times.
+    int spin(const char *name, Qt::Key key = Qt::Key_unknown, int times = 1)
+    {
+        auto *box = child<QSpinBox>(name);
+        press(box, key, key == Qt::Key_unknown ? 0 : times);
+        return box->value();
     }
     void press(QWidget *widget, Qt::Key key, int times = 1)
     {
@@ -112,21 +102,23 @@ protected:
         for (int i = 0; i < times; ++i)
             QTest::keyClick(widget, key);
     }
-    // Moves name into the chosen list by keys.
-    void choose(const QString &name)
+    // Names the competition and presses Enter; the slot chooser then takes slot by the keys,
+    // or is given up when slot is 0.
+    void finish(const QString &title, int slot)
     {
-        keySelect(current(), name);
-        press(toChosen(), Qt::Key_Space);
-    }
-    void chooseSlotByKeys(int slot)
-    {
+        auto *name = child<QLineEdit>("NameEdit");
+        for (const QChar ch : title) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(name, &press);
+        }
         whenModal(&loadForm, [this, slot] {
             auto *list = loadForm.findChild<QListWidget *>("SlotListBox");
             list->setFocus();
-            while (list->currentRow() + 1 < slot)
+            while (list->currentRow() + 1 < std::max(slot, 5))
                 QTest::keyClick(list, Qt::Key_Down);
-            QTest::keyClick(list, Qt::Key_Return);
+            QTest::keyClick(list, slot ? Qt::Key_Return : Qt::Key_Escape);
         });
+        QTest::keyClick(name, Qt::Key_Return);
     }
 
     TempFolder folder;
@@ -143,53 +135,35 @@ protected:
 TEST_F(NewFormTest, ListsSpinBoxesAndNameFollowTheKeys)
 {
     const std::vector<uint8_t> fileBefore = folder.read(kSlotsFile);
+    const QStringList club = {"Аня", "Боря", "Вера"};
     whenModal(&form, [&] {
         EXPECT_EQ(form.windowTitle(), "Новый турнир");
-        EXPECT_EQ(child<QLabel>("NameLabel")->text(), "Название турнира");
-        EXPECT_EQ(nameEdit()->accessibleName(), "Название турнира");
-        EXPECT_EQ(form.focusWidget(), nameEdit());
-        EXPECT_EQ(lines(current()), (QStringList{"Аня", "Боря", "Вера"}));
-        EXPECT_TRUE(lines(chosen()).isEmpty());
-        EXPECT_FALSE(toChosen()->isEnabled());
-        EXPECT_FALSE(toCurrent()->isEnabled());
-        EXPECT_EQ(toChosen()->accessibleName(), "Выбрать");
-        EXPECT_EQ(toCurrent()->toolTip(), "Вернуть");
-        EXPECT_EQ(amount()->minimum(), 2);
-        EXPECT_EQ(amount()->maximum(), 10);
-        EXPECT_EQ(amount()->value(), 7);
-        EXPECT_EQ(diff()->value(), 6);
-        EXPECT_EQ(turs()->value(), 20);
+        auto *name = child<QLineEdit>("NameEdit");
+        EXPECT_EQ(name->accessibleName(), "Название турнира");
+        EXPECT_EQ(form.focusWidget(), name);
+        EXPECT_EQ(lines(child<QListWidget>("CurrentListBox")), club);
+        EXPECT_FALSE(button(true)->isEnabled());
+        EXPECT_FALSE(button(false)->isEnabled());
+        move("Боря");
+        EXPECT_EQ(lines(child<QListWidget>("ChosenListBox")), QStringList{"Боря"});
+        choose("Боря", false);
+        choose("Вера");
+        move("Боря", false);
+        EXPECT_EQ(lines(child<QListWidget>("CurrentListBox")),
+                  (QStringList{"Аня", "Вера", "Боря"}));
 
-        keySelect(current(), "Боря");
-        EXPECT_TRUE(toChosen()->isEnabled());
-        EXPECT_FALSE(toCurrent()->isEnabled());
-        press(toChosen(), Qt::Key_Space);
-        EXPECT_EQ(lines(chosen()), QStringList{"Боря"});
-        EXPECT_EQ(lines(current()), (QStringList{"Аня", "Вера"}));
-        EXPECT_FALSE(toChosen()->isEnabled());
-        keySelect(chosen(), "Боря");
-        EXPECT_TRUE(toCurrent()->isEnabled());
-        EXPECT_FALSE(toChosen()->isEnabled());
-        keySelect(current(), "Вера");
-        EXPECT_TRUE(toChosen()->isEnabled());
-        EXPECT_FALSE(toCurrent()->isEnabled());
-        keySelect(chosen(), "Боря");
-        press(toCurrent(), Qt::Key_Space);
-        EXPECT_EQ(lines(current()), (QStringList{"Аня", "Вера", "Боря"}));
-        EXPECT_FALSE(toCurrent()->isEnabled());
-
-        // Arrows only: typed digits do not change a count.
-        press(diff(), Qt::Key_Up, 5);
-        EXPECT_EQ(diff()->value(), 10);
-        press(turs(), Qt::Key_Down);
-        EXPECT_EQ(turs()->value(), 15);
-        typeText(turs(), "3");
-        EXPECT_EQ(turs()->value(), 15);
-        press(amount(), Qt::Key_Down, 9);
-        EXPECT_EQ(amount()->value(), 2);
+        // Defaults, both ends of each range, and arrows only: typed digits change no count.
+        EXPECT_EQ(spin("AmountSpinEdit"), 7);
+        EXPECT_EQ(spin("AmountSpinEdit", Qt::Key_Up, 4), 10);
+        EXPECT_EQ(spin("AmountSpinEdit", Qt::Key_Down, 9), 2);
+        EXPECT_EQ(spin("DiffSpinEdit"), 6);
+        EXPECT_EQ(spin("DiffSpinEdit", Qt::Key_Up, 5), 10);
+        EXPECT_EQ(spin("TursSpinEdit"), 20);
+        EXPECT_EQ(spin("TursSpinEdit", Qt::Key_Down), 15);
+        EXPECT_EQ(spin("TursSpinEdit", Qt::Key_3), 15);
 
         // No name: the message, and the dialog stays.
-        press(nameEdit(), Qt::Key_Return);
+        press(name, Qt::Key_Return);
         ASSERT_EQ(boxes.shown.size(), 1u);
         EXPECT_EQ(boxes.shown[0].kind, MessageBoxes::Kind::Information);
         EXPECT_EQ(boxes.shown[0].text, "Надо ввести название.");
@@ -201,25 +175,22 @@ TEST_F(NewFormTest, ListsSpinBoxesAndNameFollowTheKeys)
     // The championship: its own captions and count; difficulty and rounds as last set.
     whenModal(&form, [&] {
         EXPECT_EQ(form.windowTitle(), "Новый чемпионат");
-        EXPECT_EQ(child<QLabel>("NameLabel")->text(), "Название чемпионата");
-        EXPECT_EQ(lines(current()), (QStringList{"Аня", "Боря", "Вера"}));
-        EXPECT_TRUE(nameEdit()->text().isEmpty());
-        EXPECT_EQ(amount()->value(), 21);
-        press(amount(), Qt::Key_Up);
-        EXPECT_EQ(amount()->value(), 24);
-        press(amount(), Qt::Key_Down, 5);
-        EXPECT_EQ(amount()->value(), 12);
-        press(amount(), Qt::Key_Up, 9);
-        EXPECT_EQ(amount()->value(), 30);
-        EXPECT_EQ(diff()->value(), 10);
-        EXPECT_EQ(turs()->value(), 15);
+        EXPECT_EQ(child<QLineEdit>("NameEdit")->accessibleName(), "Название чемпионата");
+        EXPECT_TRUE(child<QLineEdit>("NameEdit")->text().isEmpty());
+        EXPECT_EQ(lines(child<QListWidget>("CurrentListBox")), club);
+        EXPECT_EQ(spin("AmountSpinEdit"), 21);
+        EXPECT_EQ(spin("AmountSpinEdit", Qt::Key_Up), 24);
+        EXPECT_EQ(spin("AmountSpinEdit", Qt::Key_Down, 5), 12);
+        EXPECT_EQ(spin("AmountSpinEdit", Qt::Key_Up, 9), 30);
+        EXPECT_EQ(spin("DiffSpinEdit"), 10);
+        EXPECT_EQ(spin("TursSpinEdit"), 15);
         child<QPushButton>("CancelButton")->click();
     });
     EXPECT_FALSE(form.open(CompetitionKind::Championship));
 
     whenModal(&form, [&] {
-        EXPECT_EQ(amount()->value(), 7) << "the count starts afresh";
-        EXPECT_EQ(amount()->maximum(), 10);
+        EXPECT_EQ(spin("AmountSpinEdit"), 7) << "the count starts afresh";
+        EXPECT_EQ(spin("AmountSpinEdit", Qt::Key_Up, 9), 10);
         form.close();
     });
     EXPECT_FALSE(form.open(CompetitionKind::Tournament));
@@ -231,71 +202,49 @@ TEST_F(NewFormTest, ListsSpinBoxesAndNameFollowTheKeys)
 TEST_F(NewFormTest, ChampionshipIsCreatedInTheChosenSlotAndSaved)
 {
     whenModal(&form, [&] {
-        choose("Вера");
-        choose("Аня");
-        press(diff(), Qt::Key_Down, 2);
-        press(turs(), Qt::Key_Up);
-        nameEdit()->setFocus();
-        typeText(nameEdit(), "Кубок клуба");
-        chooseSlotByKeys(2);
-        QTest::keyClick(nameEdit(), Qt::Key_Return);
+        move("Вера");
+        move("Аня");
+        spin("DiffSpinEdit", Qt::Key_Down, 2);
+        spin("TursSpinEdit", Qt::Key_Up);
+        finish("Кубок клуба", 7);
     });
     ASSERT_TRUE(form.open(CompetitionKind::Championship));
     EXPECT_EQ(loadForm.windowTitle(), "Выберите слот для чемпионата");
-    EXPECT_EQ(data.CurChamSlot, 2);
+    EXPECT_EQ(data.CurChamSlot, 7);
     EXPECT_EQ(data.CurTurSlot, 0);
-    const TSaveSlot &slot = data.Slots[2];
+    const TSaveSlot &slot = data.Slots[7];
     EXPECT_TRUE(SlotPlayable(slot));
-    EXPECT_EQ(slot.IsCham, 1);
-    EXPECT_EQ(slot.Title.text(), "Кубок клуба");
-    EXPECT_EQ(slot.Cham.Difficulty, 4);
-    EXPECT_EQ(slot.Cham.RoundsTotal, 25);
-    EXPECT_EQ(slot.Cham.ParticipantCount, 21);
-    EXPECT_EQ(slot.Cham.HumanCount, 2);
-    EXPECT_EQ(slot.Names[1].text(), "Вера");
-    EXPECT_EQ(slot.Names[2].text(), "Аня");
-    EXPECT_FALSE(slot.Names[21].empty());
-
+    EXPECT_EQ(std::tuple(slot.IsCham, slot.Title.text(), slot.Cham.Difficulty,
+                         slot.Cham.RoundsTotal, slot.Cham.ParticipantCount, slot.Cham.HumanCount,
+                         slot.Names[1].text(), slot.Names[2].text()),
+              std::tuple(1, "Кубок клуба", 4, 25, 21, 2, "Вера", "Аня"));
     // What is in memory is on disk.
     const std::vector<uint8_t> file = folder.read(kSlotsFile);
     ASSERT_EQ(file.size(), 11 * sizeof(TSaveSlot));
-    EXPECT_EQ(std::memcmp(file.data() + sizeof(TSaveSlot), &slot, sizeof(TSaveSlot)), 0);
+    EXPECT_EQ(std::memcmp(file.data() + 6 * sizeof(TSaveSlot), &slot, sizeof(TSaveSlot)), 0);
 }
 
 TEST_F(NewFormTest, TournamentKeepsEveryChosenMemberAndCancellingTheSlotChangesNothing)
 {
     whenModal(&form, [&] {
-        press(amount(), Qt::Key_Down, 5);
-        EXPECT_EQ(amount()->value(), 2);
-        choose("Аня");
-        choose("Боря");
-        EXPECT_EQ(amount()->value(), 2);
-        choose("Вера");
-        EXPECT_EQ(amount()->value(), 3) << "raised to the number chosen";
-        press(amount(), Qt::Key_Down);
-        typeText(nameEdit(), "Трое на двоих");
-        chooseSlotByKeys(5);
-        QTest::keyClick(nameEdit(), Qt::Key_Return);
+        EXPECT_EQ(spin("AmountSpinEdit", Qt::Key_Down, 5), 2);
+        move("Аня");
+        move("Боря");
+        EXPECT_EQ(spin("AmountSpinEdit"), 2);
+        move("Вера");
+        EXPECT_EQ(spin("AmountSpinEdit"), 3) << "raised to the number chosen";
+        EXPECT_EQ(spin("AmountSpinEdit", Qt::Key_Down), 2);
+        finish("Трое на двоих", 5);
     });
     ASSERT_TRUE(form.open(CompetitionKind::Tournament));
     EXPECT_EQ(loadForm.windowTitle(), "Выберите слот для турнира");
     EXPECT_EQ(data.CurTurSlot, 5);
     const TSaveSlot saved = data.Slots[5];
-    EXPECT_EQ(saved.Tur.ParticipantCount, 2);
-    EXPECT_EQ(saved.Tur.HumanCount, 3);
-    EXPECT_EQ(saved.Names[3].text(), "Вера");
+    EXPECT_EQ(std::tuple(saved.Tur.ParticipantCount, saved.Tur.HumanCount), std::tuple(2, 3));
     const std::vector<uint8_t> fileBefore = folder.read(kSlotsFile);
 
     // A valid dialog, then the slot chooser given up: the current tournament stays.
-    whenModal(&form, [&] {
-        typeText(nameEdit(), "Другой");
-        whenModal(&loadForm, [&] {
-            auto *list = loadForm.findChild<QListWidget *>("SlotListBox");
-            list->setCurrentRow(4);
-            QTest::keyClick(list, Qt::Key_Escape);
-        });
-        QTest::keyClick(nameEdit(), Qt::Key_Return);
-    });
+    whenModal(&form, [&] { finish("Другой", 0); });
     EXPECT_FALSE(form.open(CompetitionKind::Tournament));
     EXPECT_EQ(data.CurTurSlot, 5);
     EXPECT_EQ(std::memcmp(&data.Slots[5], &saved, sizeof saved), 0);
