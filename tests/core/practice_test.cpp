@@ -1,5 +1,3 @@
-#include "competition/seats.h"
-#include "data/datafiles.h"
 #include "game/coach.h"
 #include "game/dicegame.h"
 #include "game/gameview.h"
@@ -13,11 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <filesystem>
-#include <map>
 #include <memory>
-#include <set>
 
 namespace
 {
@@ -29,47 +23,34 @@ public:
     void playSound(int) override {}
     void waitMs(unsigned) override {}
     void runUntilOver() override {}
-    void gameOver() override { over = true; }
-    bool over = false;
+    void gameOver() override {}
 };
 
+// Every choice as "turn/throw bonus [kept] thrown: choice".
 class RecordingWatcher : public MoveWatcher
 {
 public:
     void keepChosen(int turn, const TurnMoment &moment, const std::vector<uint8_t> &held) override
     {
-        keeps.push_back({turn, moment.throwNumber, moment.kept, moment.thrown, held});
+        log.push_back(at(turn, moment) + "hold " + FacesText(held));
     }
     void writeChosen(int turn, const TurnMoment &moment, int combination) override
     {
-        writes.push_back(
-            {turn, moment.throwNumber, moment.kept, moment.thrown, {uint8_t(combination)}});
+        log.push_back(at(turn, moment) + "write " + std::to_string(combination));
     }
-    struct Call {
-        int turn, throwNumber;
-        std::vector<uint8_t> kept, thrown, choice;
-    };
-    std::vector<Call> keeps, writes;
+    static std::string at(int turn, const TurnMoment &m)
+    {
+        return std::to_string(turn) + "/" + std::to_string(m.throwNumber) + " " +
+               std::to_string(m.bonus) + " [" + FacesText(m.kept) + "] " + FacesText(m.thrown) +
+               ": ";
+    }
+    std::vector<std::string> log;
 };
-
-std::map<std::string, std::string> filesIn(const TempFolder &folder)
-{
-    std::map<std::string, std::string> files;
-    for (const auto &entry : std::filesystem::directory_iterator(folder.path())) {
-        const auto bytes = folder.read(entry.path().filename().string().c_str());
-        files[entry.path().filename().string()] = std::string(bytes.begin(), bytes.end());
-    }
-    return files;
-}
 
 class PracticeTest : public ::testing::Test
 {
 protected:
-    PracticeTest()
-    {
-        loadAllFiles(files);
-        data->CurDifficulty = 3;
-    }
+    PracticeTest() { loadAllFiles(files); }
 
     TempFolder folder;
     ScriptedBoxes boxes;
@@ -86,100 +67,60 @@ TEST_F(PracticeTest, SeatsDistinctOpponentsAtTheirRatingPlaces)
     // Rating order reversed, so each level differs from the entry number.
     for (int s = 1; s <= 30; ++s)
         data->RatingOrder[std::size_t(s)] = uint8_t(31 - s);
-    PracticeSetup setup{"Вася", 3, 7, true};
-    for (int k : {5, 5, 30, 5, 30, 1})
-        random.pushUniform(1, k);
-    SeatPractice(game, *data, setup, random);
-    EXPECT_EQ(random.remaining(), 0u);
-    EXPECT_TRUE(game.practice());
-    ASSERT_EQ(game.playerCount, 4);
-    EXPECT_EQ(game.players[1].name.text(), "Вася");
-    EXPECT_TRUE(game.players[1].isHuman());
-    const int drawn[] = {5, 30, 1};
-    for (int seat = 2; seat <= 4; ++seat) {
-        const auto &player = game.players[std::size_t(seat)];
-        EXPECT_EQ(player.name.text(), ComputerNames[std::size_t(drawn[seat - 2])]);
-        EXPECT_EQ(player.level, 31 - drawn[seat - 2]);
-        EXPECT_EQ(player.level, ComputerLevel(*data, player.name));
+    const struct {
+        int opponents;
+        std::vector<int> draws, seated;
+    } rows[] = {{3, {5, 5, 30, 5, 30, 1}, {5, 30, 1}},
+                {0, {}, {}},
+                {9, {1, 2, 3, 4, 5, 6, 7, 8, 8, 1, 20}, {1, 2, 3, 4, 5, 6, 7, 8, 20}}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.opponents);
+        for (int k : row.draws)
+            random.pushUniform(1, k);
+        SeatPractice(game, *data, {"Вася", row.opponents, 7, true}, random);
+        EXPECT_EQ(random.remaining(), 0u);
+        EXPECT_TRUE(game.practice());
+        ASSERT_EQ(game.playerCount, row.opponents + 1);
+        EXPECT_EQ(game.players[1].name.text(), "Вася");
+        EXPECT_TRUE(game.players[1].isHuman());
+        for (int seat = 2; seat <= game.playerCount; ++seat) {
+            const auto &player = game.players[std::size_t(seat)];
+            const int drawn = row.seated[std::size_t(seat - 2)];
+            EXPECT_EQ(player.name.text(), ComputerNames[std::size_t(drawn)]);
+            EXPECT_EQ(player.level, 31 - drawn);
+        }
     }
-
-    // The ends of the range: alone, and nine opponents all different.
-    setup.opponents = 0;
-    SeatPractice(game, *data, setup, random);
-    EXPECT_EQ(game.playerCount, 1);
-    setup.opponents = 9;
-    for (int k : {1, 2, 3, 4, 5, 6, 7, 8, 8, 1, 20})
-        random.pushUniform(1, k);
-    SeatPractice(game, *data, setup, random);
-    EXPECT_EQ(game.playerCount, 10);
-    std::set<std::string> names;
-    for (int seat = 2; seat <= 10; ++seat)
-        names.insert(game.players[std::size_t(seat)].name.text());
-    EXPECT_EQ(names.size(), 9u);
-    EXPECT_EQ(names.count(ComputerNames[20]), 1u);
-    EXPECT_EQ(random.remaining(), 0u);
 }
 
-TEST_F(PracticeTest, PracticeBooksNothingTellsTheChoicesAndClosesWithoutAQuestion)
+TEST_F(PracticeTest, WatcherIsToldEveryChoiceWithItsMoment)
 {
-    const auto before = filesIn(folder);
-    const auto rating = data->Rating;
     RecordingWatcher watcher;
     game.setWatcher(&watcher);
     SeatPractice(game, *data, {"Аня", 0, 5, true}, random);
     game.start(true, "Тренировка");
-    EXPECT_EQ(game.screen().caption, "ВЕРТОКС для Windows - Тренировка");
-    EXPECT_TRUE(data->gameRunning);
-
+    auto throwWith = [&](std::vector<int> faces) {
+        for (int face : faces)
+            random.pushFace(face);
+        game.go();
+    };
     random.pushUniform(1, 14); // bonus on "Бол.Стрит:"
     game.go();
-    TurnMoment moment = game.moment();
-    EXPECT_EQ(moment.throwNumber, 0);
-    EXPECT_EQ(moment.bonus, 14);
-    for (int face : {2, 3, 4, 1, 1})
-        random.pushFace(face);
-    game.go();
+    throwWith({2, 3, 4, 1, 1});
     game.toggleDie(1);
     game.toggleDie(3);
-    for (int face : {5, 6, 6})
-        random.pushFace(face);
-    game.go();
-    moment = game.moment();
-    EXPECT_EQ(moment.throwNumber, 2);
-    EXPECT_EQ(moment.kept, std::vector<uint8_t>({2, 4}));
-    EXPECT_EQ(moment.thrown, std::vector<uint8_t>({5, 6, 6}));
+    throwWith({5, 6, 6});
     game.holdAll();
     game.toggleDie(5);
-    random.pushFace(3);
-    game.go();
+    throwWith({3});
     game.go(); // "Хватит"
     game.write(14);
-
-    ASSERT_EQ(watcher.keeps.size(), 2u);
-    EXPECT_EQ(watcher.keeps[0].throwNumber, 1);
-    EXPECT_EQ(watcher.keeps[0].thrown, std::vector<uint8_t>({2, 3, 4, 1, 1}));
-    EXPECT_EQ(watcher.keeps[0].choice, std::vector<uint8_t>({2, 4}));
-    EXPECT_EQ(watcher.keeps[1].choice, std::vector<uint8_t>({5, 6}));
-    ASSERT_EQ(watcher.writes.size(), 1u);
-    EXPECT_EQ(watcher.writes[0].turn, 1);
-    EXPECT_EQ(watcher.writes[0].throwNumber, 3);
-    EXPECT_EQ(watcher.writes[0].kept, std::vector<uint8_t>({2, 4, 5, 6, 3}));
-    EXPECT_EQ(watcher.writes[0].choice, std::vector<uint8_t>({14}));
-    EXPECT_EQ(game.players[1].sheet[14], 30); // 20 on the third throw, with the bonus
-
-    // Between turns the coach has nothing to say, and closing asks nothing.
+    EXPECT_EQ(watcher.log, std::vector<std::string>({"1/1 14 [] 2 3 4 1 1: hold 2 4",
+                                                     "1/2 14 [2 4] 5 6 6: hold 5 6",
+                                                     "1/3 14 [2 4 5 6 3] : write 14"}));
+    // Between turns the coach has nothing to say.
     CoachTable none;
     Coach coach(none);
     EXPECT_EQ(PracticeHint(game, coach), "Тренер подскажет в ваш ход");
-    EXPECT_TRUE(game.requestClose());
-    EXPECT_TRUE(boxes.asked.empty());
-    EXPECT_TRUE(view.over);
-    EXPECT_FALSE(data->gameRunning);
-    const auto result = game.finish();
-    EXPECT_TRUE(result.quit);
-    EXPECT_FALSE(result.recordsChanged);
-    EXPECT_EQ(filesIn(folder), before);
-    EXPECT_EQ(std::memcmp(&data->Rating, &rating, sizeof rating), 0);
 }
 
 } // namespace
