@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -54,6 +55,8 @@ TPracticeForm::TPracticeForm(const SharedData &data, QWidget *parent)
     m_nameCombo->setObjectName("NameCombo");
     m_nameCombo->setEditable(true);
     m_nameCombo->setInsertPolicy(QComboBox::NoInsert);
+    // Members' names are offered in a list: an inline completion would swallow the first Enter.
+    m_nameCombo->completer()->setCompletionMode(QCompleter::PopupCompletion);
     m_nameCombo->lineEdit()->setMaxLength(kMaxNameLength);
     m_opponentsEdit = spinBox("OpponentsEdit", 0, kMaxOpponents);
     m_difficultyEdit = spinBox("DifficultyEdit", 1, 10);
