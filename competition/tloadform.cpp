@@ -30,10 +30,7 @@ TLoadForm::TLoadForm(const SharedData &data, MessageBoxes &boxes, QWidget *paren
     connect(m_okButton, &QPushButton::clicked, this, &TLoadForm::OKButtonClick);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_okButton);
-    buttons->addWidget(cancelButton);
+    auto *buttons = closingButtons(m_okButton, cancelButton);
     auto *column = new QVBoxLayout(this);
     column->addWidget(m_slotListBox);
     column->addLayout(buttons);

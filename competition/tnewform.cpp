@@ -137,10 +137,7 @@ TNewForm::TNewForm(SharedData &data, DataFiles &files, RandomSource &random, Mes
     auto *okButton = captionedButton(QStringLiteral("Дальше"), "OkButton");
     okButton->setDefault(true);
     auto *cancelButton = captionedButton(QStringLiteral("Отмена"), "CancelButton");
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
+    auto *buttons = closingButtons(okButton, cancelButton);
 
     auto *column = new QVBoxLayout(this);
     column->addWidget(playersGroupBox);

@@ -72,10 +72,7 @@ TAddPlayerForm::TAddPlayerForm(const SharedData &data, QWidget *parent)
     auto *cancelButton = captionedButton(QStringLiteral("Отменить"), "CancelButton");
     connect(m_okButton, &QPushButton::clicked, this, &TAddPlayerForm::OKButtonClick);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_okButton);
-    buttons->addWidget(cancelButton);
+    auto *buttons = closingButtons(m_okButton, cancelButton);
 
     auto *column = new QVBoxLayout(this);
     column->addLayout(form);

@@ -1,5 +1,6 @@
 #include "platform/dialogstyle.h"
 
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
@@ -25,4 +26,13 @@ QPushButton *captionedButton(const QString &caption, const char *name)
     button->setObjectName(QLatin1String(name));
     button->setAccessibleName(caption);
     return button;
+}
+
+QHBoxLayout *closingButtons(QPushButton *accept, QPushButton *cancel)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(accept);
+    row->addWidget(cancel);
+    return row;
 }

@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+class QHBoxLayout;
 class QPushButton;
 class QWidget;
 
@@ -13,3 +14,6 @@ void centreOnScreen(QWidget *window);
 
 // A push button whose accessible name is its caption, found by name in tests.
 QPushButton *captionedButton(const QString &caption, const char *name);
+
+// The row that ends a dialog: its accepting and cancelling buttons at the right.
+QHBoxLayout *closingButtons(QPushButton *accept, QPushButton *cancel);

@@ -25,16 +25,6 @@
 namespace
 {
 
-class SilentDevice : public SoundDevice
-{
-public:
-    bool open(const std::string &) override { return true; }
-    void play() override {}
-    bool isPlaying() const override { return false; }
-    void stop() override {}
-    void close() override {}
-};
-
 // Calls back at the first Show event of the watched window.
 class ShowWatch : public QObject
 {

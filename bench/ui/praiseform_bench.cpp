@@ -1,5 +1,6 @@
 // Prize giving of a finished championship of 30 through the award dialog, counting up with
 // no pause and closed by "Дальше" as soon as it is enabled.
+#include "bench/benchsupport.h"
 #include "bench/prizesetup.h"
 #include "game/soundboard.h"
 #include "platform/sounddevice.h"
@@ -13,16 +14,6 @@
 
 namespace
 {
-
-class SilentDevice : public SoundDevice
-{
-public:
-    bool open(const std::string &) override { return true; }
-    void play() override {}
-    bool isPlaying() const override { return false; }
-    void stop() override {}
-    void close() override {}
-};
 
 void BM_ChampionshipPrizesThroughTheDialog(benchmark::State &state)
 {
