@@ -1,6 +1,7 @@
 #include "competition/groups.h"
 
 #include "competition/standings.h"
+#include "data/rankorder.h"
 #include "platform/randomsource.h"
 
 void DistributeGroups(SharedData &data, RandomSource &random, const TSaveSlot &slot,
@@ -56,13 +57,5 @@ void SortGroupOrder(SharedData &data, const ChamPlaces &places, int group, Group
             return g.Points[position];
         return -int64_t(places[g.Member[position]]);
     };
-    OneBased<uint8_t, 10> &order = data.GroupOrder;
-    for (int i = 1; i <= g.Count; ++i) {
-        int j = 1;
-        while (j < i && rank(order[j]) >= rank(i))
-            ++j;
-        for (int m = i; m > j; --m)
-            order[m] = order[m - 1];
-        order[j] = uint8_t(i);
-    }
+    RankOrder(data.GroupOrder, g.Count, rank);
 }

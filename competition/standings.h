@@ -8,6 +8,3 @@ void SortTurOrder(SharedData &data, const TSaveSlot &slot);
 // ChamOrder: participants by balls × 10000 + points, highest first; equal keys keep the lower
 // number first.
 void SortChamOrder(SharedData &data, const TSaveSlot &slot);
-
-// The place (1-based) of participant in ChamOrder, 0 when not there.
-int ChamPlaceOf(const SharedData &data, const TSaveSlot &slot, int participant);

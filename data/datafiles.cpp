@@ -3,6 +3,7 @@
 #include "data/checksums.h"
 #include "data/clubrecord.h"
 #include "data/filestore.h"
+#include "data/rankorder.h"
 #include "data/ratingbook.h"
 #include "platform/messageboxes.h"
 
@@ -230,14 +231,6 @@ bool DataFiles::SaveSlots()
 
 void SortRating(SharedData &data)
 {
-    auto &order = data.RatingOrder;
-    order[1] = 1;
-    for (int i = 2; i <= data.ratedCount(); ++i) {
-        int j = 1;
-        while (j < i && data.Rating[order[j]].RatingPoints >= data.Rating[i].RatingPoints)
-            ++j;
-        for (int m = i; m > j; --m)
-            order[m] = order[m - 1];
-        order[j] = uint8_t(i);
-    }
+    RankOrder(data.RatingOrder, data.ratedCount(),
+              [&](int entry) { return data.Rating[entry].RatingPoints; });
 }

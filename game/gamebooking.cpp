@@ -1,5 +1,6 @@
 #include "game/gamebooking.h"
 
+#include "data/rankorder.h"
 #include "data/ratingbook.h"
 #include "results/recordrule.h"
 
@@ -59,16 +60,7 @@ bool BookGame(SharedData &data, const GamePlayers &players, int count, bool quit
 Standings RankPlayers(const GamePlayers &players, int count)
 {
     Standings order{};
-    int listed = 0;
-    for (int i = 1; i <= count; ++i) {
-        int at = 1;
-        while (at <= listed && players[order[at]].sheet[kTotalCell] >= players[i].sheet[kTotalCell])
-            ++at;
-        for (int m = listed + 1; m > at; --m)
-            order[m] = order[m - 1];
-        order[at] = uint8_t(i);
-        ++listed;
-    }
+    RankOrder(order, count, [&](int player) { return players[player].sheet[kTotalCell]; });
     return order;
 }
 
