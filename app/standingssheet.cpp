@@ -46,16 +46,6 @@ void setLabelText(QLabel *label, const std::string &text)
     label->setAccessibleName(label->text());
 }
 
-// The slot the page may draw: the current one of its kind, when it is a competition of it.
-const TSaveSlot *currentSlot(const SharedData &data, CompetitionKind kind)
-{
-    const int slot = kind == CompetitionKind::Championship ? data.CurChamSlot : data.CurTurSlot;
-    if (slot < 1 || slot > 10)
-        return nullptr;
-    const TSaveSlot &s = data.Slots[std::size_t(slot)];
-    return SlotPlayable(s) && KindOf(s) == kind ? &s : nullptr;
-}
-
 } // namespace
 
 StandingsSheet::StandingsSheet(const Layout &layout, QWidget *parent)
@@ -120,7 +110,7 @@ StandingsSheet::StandingsSheet(const Layout &layout, QWidget *parent)
 
 void StandingsSheet::drawStandings(SharedData &data, bool busy)
 {
-    const TSaveSlot *slot = currentSlot(data, m_kind);
+    const TSaveSlot *slot = CurrentSlot(data, m_kind);
     if (!slot) {
         m_continueButton->setEnabled(false);
         m_praiseButton->hide();

@@ -139,12 +139,11 @@ ChampionshipOutcome PlayChampionshipRound(RoundServices &s, RoundWindow &window,
 {
     ChampionshipOutcome outcome;
     SharedData &data = s.data;
+    TSaveSlot *current = CurrentSlot(data, CompetitionKind::Championship);
+    if (data.gameRunning || window.busy() || !current || SlotFinished(*current))
+        return outcome;
     const int number = data.CurChamSlot;
-    if (data.gameRunning || window.busy() || number < 1 || number > 10)
-        return outcome;
-    TSaveSlot &slot = data.Slots[number];
-    if (slot.IsCham != 1 || !SlotPlayable(slot) || SlotFinished(slot))
-        return outcome;
+    TSaveSlot &slot = *current;
     TChampionshipFields &cham = slot.Cham;
 
     DistributeGroups(data, s.random, slot, clubTogether);

@@ -1,5 +1,7 @@
 #include "competition/slotrules.h"
 
+#include <utility>
+
 namespace
 {
 
@@ -44,6 +46,20 @@ bool SlotPlayable(const TSaveSlot &slot)
 bool SlotFinished(const TSaveSlot &slot)
 {
     return RoundsPlayed(slot) == RoundsTotal(slot);
+}
+
+const TSaveSlot *CurrentSlot(const SharedData &data, CompetitionKind kind)
+{
+    const int number = kind == CompetitionKind::Championship ? data.CurChamSlot : data.CurTurSlot;
+    if (number < 1 || number > 10)
+        return nullptr;
+    const TSaveSlot &slot = data.Slots[std::size_t(number)];
+    return SlotPlayable(slot) && KindOf(slot) == kind ? &slot : nullptr;
+}
+
+TSaveSlot *CurrentSlot(SharedData &data, CompetitionKind kind)
+{
+    return const_cast<TSaveSlot *>(CurrentSlot(std::as_const(data), kind));
 }
 
 uint8_t RoundsPlayed(const TSaveSlot &slot)

@@ -1,12 +1,18 @@
 #pragma once
 
-#include "data/records.h"
+#include "competition/competitionkind.h"
+#include "data/shareddata.h"
 
 // What the dialogs can put into a slot. A slot outside these rules (a crafted or foreign file)
 // is listed but never loaded, played or drawn; it can be overwritten.
 bool SlotOccupied(const TSaveSlot &slot);
 bool SlotPlayable(const TSaveSlot &slot);
 bool SlotFinished(const TSaveSlot &slot);
+
+// The current competition of a kind: its slot while one is current, playable and of that kind,
+// otherwise nullptr.
+TSaveSlot *CurrentSlot(SharedData &data, CompetitionKind kind);
+const TSaveSlot *CurrentSlot(const SharedData &data, CompetitionKind kind);
 
 // The counters of a slot, whichever kind it holds.
 uint8_t RoundsPlayed(const TSaveSlot &slot);

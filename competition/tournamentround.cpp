@@ -16,11 +16,10 @@ TournamentOutcome PlayTournamentRound(RoundServices &s)
 {
     TournamentOutcome outcome;
     SharedData &data = s.data;
-    if (data.gameRunning || data.CurTurSlot < 1 || data.CurTurSlot > 10)
+    TSaveSlot *current = CurrentSlot(data, CompetitionKind::Tournament);
+    if (data.gameRunning || !current || SlotFinished(*current))
         return outcome;
-    TSaveSlot &slot = data.Slots[data.CurTurSlot];
-    if (slot.IsCham != 0 || !SlotPlayable(slot) || SlotFinished(slot))
-        return outcome;
+    TSaveSlot &slot = *current;
     TTournamentFields &tur = slot.Tur;
     const int count = tur.ParticipantCount;
 

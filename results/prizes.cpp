@@ -85,12 +85,11 @@ double PrizeFor(const TSaveSlot &slot, int participant, int place)
 bool GivePrizes(SharedData &data, DataFiles &files, const Clock &clock, AwardView &view,
                 bool championship)
 {
-    uint8_t &current = championship ? data.CurChamSlot : data.CurTurSlot;
-    if (current < 1 || current > 10)
+    TSaveSlot *finished = CurrentSlot(data, championship ? CompetitionKind::Championship
+                                                         : CompetitionKind::Tournament);
+    if (!finished || !SlotFinished(*finished))
         return false;
-    TSaveSlot &slot = data.Slots[current];
-    if (!SlotPlayable(slot) || !SlotFinished(slot) || (slot.IsCham == 1) != championship)
-        return false;
+    TSaveSlot &slot = *finished;
 
     if (championship)
         SortChamOrder(data, slot);
@@ -116,7 +115,7 @@ bool GivePrizes(SharedData &data, DataFiles &files, const Clock &clock, AwardVie
 
     slot.Title.Length = 0;
     // Not current any more, so no redraw offers these prizes again.
-    current = 0;
+    (championship ? data.CurChamSlot : data.CurTurSlot) = 0;
     files.SaveSlots();
     files.SaveRating();
     if (recordsChanged)
