@@ -41,7 +41,7 @@ bool ClubBook::AddMember(const Str17 &name, const Str17 &password)
     const std::vector<uint8_t> fileBefore = file;
     const int k = m_data.ClubCount + 1;
     putRecord(file, k, name, password);
-    if (!writeClubFile(file))
+    if (!m_files.SaveClub(file))
         return false;
 
     const Snapshot before = snapshot();
@@ -65,7 +65,7 @@ bool ClubBook::RemoveMember(int k)
     const auto record = [&file](int m) { return file.begin() + (m - 1) * kClubRecordSize; };
     std::copy(record(k + 1), record(count + 1), record(k));
     std::fill(record(count), record(count + 1), uint8_t(0));
-    if (!writeClubFile(file))
+    if (!m_files.SaveClub(file))
         return false;
 
     const Snapshot before = snapshot();
@@ -86,7 +86,7 @@ bool ClubBook::readClubFile(std::vector<uint8_t> &file)
     std::error_code error;
     if (!stored && std::filesystem::exists(path, error)) {
         // Something stands there that cannot be read: it is not ours to replace.
-        reportWriteFailed();
+        m_boxes.show(MessageBoxes::Kind::Error, WriteFailedText(kClubFile));
         return false;
     }
     if (stored && stored->size() / kClubRecordSize == kClubRecords) {
@@ -100,19 +100,6 @@ bool ClubBook::readClubFile(std::vector<uint8_t> &file)
     return true;
 }
 
-bool ClubBook::writeClubFile(const std::vector<uint8_t> &file)
-{
-    if (filestore::writeWhole(m_files.pathOf(kClubFile), file.data(), file.size()))
-        return true;
-    reportWriteFailed();
-    return false;
-}
-
-void ClubBook::reportWriteFailed()
-{
-    m_boxes.show(MessageBoxes::Kind::Error, WriteFailedText(kClubFile));
-}
-
 bool ClubBook::commitRating(const Snapshot &before, const std::vector<uint8_t> &fileBefore)
 {
     SortRating(m_data);
@@ -120,7 +107,7 @@ bool ClubBook::commitRating(const Snapshot &before, const std::vector<uint8_t> &
         return true;
     // The rating file still holds the old club; the club file goes back to match it.
     restore(before);
-    writeClubFile(fileBefore);
+    m_files.SaveClub(fileBefore);
     return false;
 }
 

@@ -44,8 +44,6 @@ private:
     // The club file as it stands, or rebuilt from memory when it is gone or of the wrong size;
     // false (reported) when something unreadable stands in its place.
     bool readClubFile(std::vector<uint8_t> &file);
-    bool writeClubFile(const std::vector<uint8_t> &file);
-    void reportWriteFailed();
     bool commitRating(const Snapshot &before, const std::vector<uint8_t> &fileBefore);
     Snapshot snapshot() const;
     void restore(const Snapshot &before);

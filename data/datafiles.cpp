@@ -131,7 +131,7 @@ void DataFiles::LoadClub()
     m_data.ClubCount = 0;
     const std::vector<uint8_t> empty(kClubRecordSize * kClubRecords, 0);
     if (load != Load::Held)
-        save(kClubFile, empty.data(), empty.size());
+        SaveClub(empty);
 }
 
 void DataFiles::LoadRating()
@@ -209,6 +209,11 @@ void DataFiles::LoadSlots()
         slot = TSaveSlot{};
     if (load != Load::Held)
         SaveSlots();
+}
+
+bool DataFiles::SaveClub(const std::vector<uint8_t> &records)
+{
+    return save(kClubFile, records.data(), records.size());
 }
 
 bool DataFiles::SaveRating()

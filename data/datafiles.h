@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 class MessageBoxes;
 
@@ -29,6 +30,8 @@ public:
     bool SaveRating();
     bool SaveRecords();
     bool SaveSlots();
+    // The club file is built by the club, record by record; this writes all of it.
+    bool SaveClub(const std::vector<uint8_t> &records);
 
     std::filesystem::path pathOf(const char *file) const { return m_folder / file; }
 
