@@ -15,17 +15,6 @@
 namespace
 {
 
-// A view for games that are never shown.
-class NoView : public GameView
-{
-public:
-    void refresh() override {}
-    void playSound(int) override {}
-    void waitMs(unsigned) override {}
-    void runUntilOver() override { ADD_FAILURE() << "a computer-only game opened the window"; }
-    void gameOver() override {}
-};
-
 class BookingTest : public ::testing::Test
 {
 protected:
@@ -163,7 +152,7 @@ TEST_F(BookingTest, MemberNamedLikeACountryKeepsTheirOwnEntry)
 
 TEST_F(BookingTest, ComputerOnlyGameRunsWithoutAWindow)
 {
-    NoView view;
+    HiddenView view;
     SeededRandom random(7);
     FixedClock clock;
     DiceGame game({*data, files, random, boxes, clock}, view);

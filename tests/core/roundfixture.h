@@ -40,19 +40,9 @@ public:
     std::vector<std::pair<std::string, std::string>> asked;
 };
 
-class SilentView : public GameView
-{
-public:
-    void refresh() override {}
-    void playSound(int) override {}
-    void waitMs(unsigned) override {}
-    void gameOver() override {}
-    void runUntilOver() override { ADD_FAILURE() << "a computer-only game opened the window"; }
-};
-
 // A shown game ends at once with the totals scripted for its seats; an empty list quits it
 // through the window's close.
-class ScriptedGameView : public SilentView
+class ScriptedGameView : public HiddenView
 {
 public:
     void runUntilOver() override
@@ -156,7 +146,7 @@ protected:
     ScriptedGameView view;
     DiceGame game{{*data, files, random, boxes, clock}, view};
     RoundServices services{*data, files, random, boxes, passwords, game};
-    SilentView hidden;
+    HiddenView hidden;
     DiceGame computers{{*data, files, random, boxes, clock}, hidden};
     RoundServices unseen{*data, files, random, boxes, passwords, computers};
 };
