@@ -1,6 +1,6 @@
 #include "competition/newcompetition.h"
 
-#include "platform/randomsource.h"
+#include "competition/seats.h"
 
 #include <cassert>
 
@@ -14,19 +14,6 @@ template <typename Fields> void fillCounters(Fields &fields, const NewCompetitio
     fields.Difficulty = uint8_t(settings.difficulty);
     fields.ParticipantCount = uint8_t(settings.participants);
     fields.HumanCount = uint8_t(settings.chosen.size());
-}
-
-// Participants after the club members are computer players, each name drawn at most once.
-void drawComputers(TSaveSlot &slot, RandomSource &random, int humans, int participants)
-{
-    bool drawn[31] = {};
-    for (int p = humans + 1; p <= participants; ++p) {
-        int k = random.uniform(1, 30);
-        while (drawn[k])
-            k = random.uniform(1, 30);
-        drawn[k] = true;
-        slot.Names[std::size_t(p)] = Str17::fromText(ComputerNames[std::size_t(k)]);
-    }
 }
 
 } // namespace
@@ -53,7 +40,10 @@ void CreateCompetition(SharedData &data, RandomSource &random, int slot,
     const int humans = int(settings.chosen.size());
     for (int i = 1; i <= humans; ++i)
         s.Names[std::size_t(i)] = settings.chosen[std::size_t(i - 1)];
-    drawComputers(s, random, humans, settings.participants);
+    // Participants after the club members are computer players, each drawn at most once.
+    const std::vector<Str17> computers = DrawComputers(random, settings.participants - humans);
+    for (std::size_t i = 0; i < computers.size(); ++i)
+        s.Names[std::size_t(humans) + 1 + i] = computers[i];
     MakeCurrent(data, slot);
 }
 

@@ -1,5 +1,7 @@
 #include "competition/seats.h"
 
+#include "platform/randomsource.h"
+
 uint8_t ComputerLevel(const SharedData &data, const Str17 &name)
 {
     for (int s = 1; s <= data.ratedCount(); ++s) {
@@ -16,4 +18,18 @@ int ClubMemberOf(const SharedData &data, const Str17 &name)
             return m;
     }
     return 0;
+}
+
+std::vector<Str17> DrawComputers(RandomSource &random, int count)
+{
+    OneBased<bool, 30> drawn{};
+    std::vector<Str17> names;
+    for (int i = 1; i <= count; ++i) {
+        int k = random.uniform(1, 30);
+        while (drawn[std::size_t(k)])
+            k = random.uniform(1, 30);
+        drawn[std::size_t(k)] = true;
+        names.push_back(Str17::fromText(ComputerNames[std::size_t(k)]));
+    }
+    return names;
 }

@@ -2,7 +2,6 @@
 
 #include "competition/seats.h"
 #include "game/dicegame.h"
-#include "platform/randomsource.h"
 
 #include <algorithm>
 
@@ -14,16 +13,11 @@ void SeatPractice(DiceGame &game, const SharedData &data, const PracticeSetup &s
     game.playerCount = 1 + opponents;
     game.players[1] = {};
     game.players[1].name = Str17::fromText(setup.name, 16);
-    OneBased<bool, 30> drawn{};
+    const std::vector<Str17> computers = DrawComputers(random, opponents);
     for (int seat = 2; seat <= game.playerCount; ++seat) {
-        int k = 0;
-        do
-            k = random.uniform(1, 30);
-        while (drawn[std::size_t(k)]);
-        drawn[std::size_t(k)] = true;
         GamePlayer &player = game.players[std::size_t(seat)];
         player = {};
-        player.name = Str17::fromText(ComputerNames[std::size_t(k)]);
+        player.name = computers[std::size_t(seat - 2)];
         player.level = ComputerLevel(data, player.name);
     }
 }
