@@ -23,8 +23,6 @@
 namespace
 {
 
-constexpr int kMaxNameLength = 16;
-
 QSpinBox *spinBox(const char *name, int lo, int hi)
 {
     auto *box = new QSpinBox;
@@ -57,7 +55,7 @@ TPracticeForm::TPracticeForm(const SharedData &data, QWidget *parent)
     m_nameCombo->setInsertPolicy(QComboBox::NoInsert);
     // Members' names are offered in a list: an inline completion would swallow the first Enter.
     m_nameCombo->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    m_nameCombo->lineEdit()->setMaxLength(kMaxNameLength);
+    m_nameCombo->lineEdit()->setMaxLength(kMaxNameChars);
     m_opponentsEdit = spinBox("OpponentsEdit", 0, kMaxOpponents);
     m_difficultyEdit = spinBox("DifficultyEdit", 1, 10);
     m_hintsCheck = new QCheckBox("&Подсказки");
@@ -109,7 +107,7 @@ void TPracticeForm::updateOk()
 {
     // Any name the rating file could hold: not blank and within the code page.
     const QString name = m_nameCombo->currentText().trimmed();
-    m_okButton->setEnabled(!name.isEmpty() && name.size() <= kMaxNameLength &&
+    m_okButton->setEnabled(!name.isEmpty() && name.size() <= kMaxNameChars &&
                            cp1251::encodable(name.toStdString()));
 }
 

@@ -25,7 +25,7 @@ bool SlotOccupied(const TSaveSlot &slot)
 bool SlotPlayable(const TSaveSlot &slot)
 {
     // The dialog takes at most twenty characters for a title.
-    if (!SlotOccupied(slot) || slot.Title.Length > kMaxTitleLength)
+    if (!SlotOccupied(slot) || slot.Title.Length > kMaxTitleChars)
         return false;
     if (slot.IsCham == 0) {
         const TTournamentFields &t = slot.Tur;

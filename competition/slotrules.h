@@ -25,4 +25,3 @@ constexpr int kMaxTournamentPlayers = 10;
 constexpr int kMinTournamentPlayers = 2;
 constexpr int kMinChampionshipPlayers = 12;
 constexpr int kMaxChampionshipPlayers = 30;
-constexpr int kMaxTitleLength = 20;

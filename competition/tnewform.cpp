@@ -21,8 +21,6 @@
 namespace
 {
 
-constexpr int kMaxTitleChars = 20;
-
 QListWidget *nameList(const char *name, const QString &caption)
 {
     auto *list = new QListWidget;

@@ -44,6 +44,11 @@ template <std::size_t Capacity> struct ShortString {
     }
 };
 
+// What the entry fields allow: names and passwords of up to 16 characters, competition titles
+// of up to 20.
+constexpr int kMaxNameChars = 16;
+constexpr int kMaxTitleChars = 20;
+
 using Str17 = ShortString<17>;
 using Str21 = ShortString<21>;
 

@@ -14,8 +14,6 @@
 namespace
 {
 
-constexpr int kMaxChars = 16;
-
 Str17 stored(const QLineEdit *edit)
 {
     return Str17::fromText(edit->text().toStdString());
@@ -53,7 +51,7 @@ TAddPlayerForm::TAddPlayerForm(const SharedData &data, QWidget *parent)
         return edit;
     };
     m_nameEdit = addField(QStringLiteral("Имя игрока :"), "NameEdit");
-    restrictToCp1251(m_nameEdit, kMaxChars);
+    restrictToCp1251(m_nameEdit, kMaxNameChars);
     m_nameHint = new QLabel;
     m_nameHint->setObjectName(QStringLiteral("NameHint"));
     m_nameHint->setWordWrap(true);
@@ -62,7 +60,7 @@ TAddPlayerForm::TAddPlayerForm(const SharedData &data, QWidget *parent)
     m_paroleTooEdit = addField(QStringLiteral("Пароль еще раз :"), "ParoleTooEdit");
     for (QLineEdit *edit : {m_paroleEdit, m_paroleTooEdit}) {
         edit->setEchoMode(QLineEdit::Password);
-        restrictToCp1251(edit, kMaxChars, Cp1251Validator::Case::Lower);
+        restrictToCp1251(edit, kMaxNameChars, Cp1251Validator::Case::Lower);
     }
     for (QLineEdit *edit : {m_nameEdit, m_paroleEdit, m_paroleTooEdit})
         connect(edit, &QLineEdit::textChanged, this, &TAddPlayerForm::NameEditChange);

@@ -19,7 +19,7 @@ TPasswordForm::TPasswordForm(MessageBoxes &boxes, QWidget *parent) : QDialog(par
     m_parEdit = new QLineEdit;
     m_parEdit->setObjectName(QStringLiteral("ParEdit"));
     m_parEdit->setEchoMode(QLineEdit::Password);
-    restrictToCp1251(m_parEdit, 16, Cp1251Validator::Case::Lower);
+    restrictToCp1251(m_parEdit, kMaxNameChars, Cp1251Validator::Case::Lower);
     m_parEdit->setAccessibleName(label->text());
     label->setBuddy(m_parEdit);
 

@@ -12,7 +12,7 @@ void SeatPractice(DiceGame &game, const SharedData &data, const PracticeSetup &s
     game.setPractice(true);
     game.playerCount = 1 + opponents;
     game.players[1] = {};
-    game.players[1].name = Str17::fromText(setup.name, 16);
+    game.players[1].name = Str17::fromText(setup.name, kMaxNameChars);
     const std::vector<Str17> computers = DrawComputers(random, opponents);
     for (int seat = 2; seat <= game.playerCount; ++seat) {
         GamePlayer &player = game.players[std::size_t(seat)];
