@@ -3,42 +3,8 @@
 #include "competition/tchamform.h"
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTest>
-
-namespace
-{
-
-// Fills the new-competition dialog: the members to choose, in this order, then the rest.
-void fillNewForm(QWidget *form, const std::vector<QString> &members, int participants,
-                 int difficulty, int rounds, const QString &title)
-{
-    auto *available = form->findChild<QListWidget *>("CurrentListBox");
-    for (const QString &member : members) {
-        const auto found = available->findItems(member, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << member.toStdString();
-        available->setCurrentItem(found.front());
-        form->findChild<QAbstractButton *>("ToChosen")->click();
-    }
-    form->findChild<QSpinBox *>("AmountSpinEdit")->setValue(participants);
-    form->findChild<QSpinBox *>("DiffSpinEdit")->setValue(difficulty);
-    form->findChild<QSpinBox *>("TursSpinEdit")->setValue(rounds);
-    form->findChild<QLineEdit *>("NameEdit")->insert(title);
-    QTest::keyClick(form, Qt::Key_Return);
-}
-
-// Picks a slot in the slot chooser by its line.
-void chooseSlot(QWidget *form, int slot)
-{
-    auto *list = form->findChild<QListWidget *>("SlotListBox");
-    list->setCurrentRow(slot - 1);
-    QTest::keyClick(form, Qt::Key_Return);
-}
-
-} // namespace
 
 TEST_F(ProgramTest, CommandsWaitWhileAGameOrARoundRuns)
 {
@@ -56,9 +22,11 @@ TEST_F(ProgramTest, CommandsWaitWhileAGameOrARoundRuns)
     data->gameRunning = false;
 
     // Once free, each command opens its window.
-    const std::pair<Qt::Key, const char *> commands[] = {
-        {Qt::Key_F2, "TNewForm"}, {Qt::Key_F3, "TNewForm"}, {Qt::Key_F4, "TLoadForm"},
-        {Qt::Key_F5, "TClubForm"}, {Qt::Key_F12, "PracticeForm"}};
+    const std::pair<Qt::Key, const char *> commands[] = {{Qt::Key_F2, "TNewForm"},
+                                                         {Qt::Key_F3, "TNewForm"},
+                                                         {Qt::Key_F4, "TLoadForm"},
+                                                         {Qt::Key_F5, "TClubForm"},
+                                                         {Qt::Key_F12, "PracticeForm"}};
     for (const auto &[key, window] : commands) {
         bool opened = false;
         whenModal(window, [&opened](QWidget *dialog) {
@@ -74,9 +42,7 @@ TEST_F(ProgramTest, CommandsWaitWhileAGameOrARoundRuns)
 TEST_F(ProgramTest, ComputerTournamentPlaysWithoutTheGameWindow)
 {
     start();
-    whenModal("TNewForm", [](QWidget *form) { fillNewForm(form, {}, 3, 6, 10, "Проба"); });
-    whenModal("TLoadForm", [](QWidget *form) { chooseSlot(form, 4); });
-    pressKey(Qt::Key_F2);
+    newCompetition(Qt::Key_F2, {}, 3, 6, 10, "Проба", 4);
     ASSERT_EQ(data->CurTurSlot, 4);
     auto *next = windows->mainForm().findChild<QPushButton *>("TurContinueButton");
     for (int round = 1; round <= 10; ++round) {

@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 
@@ -37,9 +39,8 @@ void ProgramTest::start()
     data = std::make_unique<SharedData>();
     files = std::make_unique<DataFiles>(*data, boxes, folder.path());
     sounds = std::make_unique<SoundBoard>(data->SoundOn, device);
-    windows = ProgramWindows::create(
-        {*data, *files, random, boxes, clock, *sounds, pump, folder.path(),
-         [](const QString &) { return true; }});
+    windows = ProgramWindows::create({*data, *files, random, boxes, clock, *sounds, pump,
+                                      folder.path(), [](const QString &) { return true; }});
     ASSERT_NE(windows, nullptr);
     windows->praiseForm().setTickInterval(0);
     windows->mainForm().show();
@@ -57,6 +58,30 @@ void ProgramTest::stop()
 void ProgramTest::whenModal(const QString &objectName, std::function<void(QWidget *)> handle)
 {
     m_modals.emplace_back(objectName, std::move(handle));
+}
+
+void ProgramTest::newCompetition(int key, const std::vector<QString> &chosen, int participants,
+                                 int difficulty, int rounds, const QString &title, int slot)
+{
+    whenModal("TNewForm", [=](QWidget *form) {
+        auto *available = form->findChild<QListWidget *>("CurrentListBox");
+        for (const QString &member : chosen) {
+            const auto found = available->findItems(member, Qt::MatchExactly);
+            ASSERT_EQ(found.size(), 1) << member.toStdString();
+            available->setCurrentItem(found.front());
+            form->findChild<QAbstractButton *>("ToChosen")->click();
+        }
+        form->findChild<QSpinBox *>("AmountSpinEdit")->setValue(participants);
+        form->findChild<QSpinBox *>("DiffSpinEdit")->setValue(difficulty);
+        form->findChild<QSpinBox *>("TursSpinEdit")->setValue(rounds);
+        form->findChild<QLineEdit *>("NameEdit")->insert(title);
+        QTest::keyClick(form, Qt::Key_Return);
+    });
+    whenModal("TLoadForm", [slot](QWidget *form) {
+        form->findChild<QListWidget *>("SlotListBox")->setCurrentRow(slot - 1);
+        QTest::keyClick(form, Qt::Key_Return);
+    });
+    pressKey(key);
 }
 
 void ProgramTest::press(const QString &buttonName)

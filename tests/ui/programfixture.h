@@ -44,6 +44,10 @@ protected:
 
     // The next modal window named objectName is handled by handle, once.
     void whenModal(const QString &objectName, std::function<void(QWidget *)> handle);
+    // Sets up a competition through F2 or F3: the members chosen in this order, the rest as
+    // given, written into slot.
+    void newCompetition(int key, const std::vector<QString> &chosen, int participants,
+                        int difficulty, int rounds, const QString &title, int slot);
     // Presses a button of the main window and returns when its action is over.
     void press(const QString &buttonName);
     void pressKey(int key);

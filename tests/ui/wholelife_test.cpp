@@ -30,8 +30,8 @@ int64_t rounded(double value)
     return int64_t(std::nearbyint(value));
 }
 
-template <typename Record, std::size_t N> OneBased<Record, N> readRecords(const TempFolder &folder,
-                                                                          const char *file)
+template <typename Record, std::size_t N>
+OneBased<Record, N> readRecords(const TempFolder &folder, const char *file)
 {
     const auto bytes = folder.read(file);
     OneBased<Record, N> records{};
@@ -87,28 +87,6 @@ protected:
         pressKey(Qt::Key_F5);
     }
 
-    void newCompetition(int key, std::vector<QString> chosen, int participants, int difficulty,
-                        const QString &title, int slot)
-    {
-        whenModal("TNewForm", [=](QWidget *form) {
-            auto *available = form->findChild<QListWidget *>("CurrentListBox");
-            for (const QString &member : chosen) {
-                available->setCurrentItem(available->findItems(member, Qt::MatchExactly).front());
-                form->findChild<QAbstractButton *>("ToChosen")->click();
-            }
-            form->findChild<QSpinBox *>("AmountSpinEdit")->setValue(participants);
-            form->findChild<QSpinBox *>("DiffSpinEdit")->setValue(difficulty);
-            form->findChild<QSpinBox *>("TursSpinEdit")->setValue(kRounds);
-            form->findChild<QLineEdit *>("NameEdit")->insert(title);
-            QTest::keyClick(form, Qt::Key_Return);
-        });
-        whenModal("TLoadForm", [slot](QWidget *form) {
-            form->findChild<QListWidget *>("SlotListBox")->setCurrentRow(slot - 1);
-            QTest::keyClick(form, Qt::Key_Return);
-        });
-        pressKey(key);
-    }
-
     // The games' scores booked per player name, as the rating books them.
     void book(const PlayedGame &game, int difficulty)
     {
@@ -138,9 +116,8 @@ protected:
         const int n = int(order.size());
         for (int place = n; place >= 1; --place) {
             const int k = order[std::size_t(place - 1)];
-            double prize = championship
-                               ? n / (place + 0.5 * ((n - 12) / 3) + 3.5) * 20 - 30
-                               : n / (place + 0.35 * (n - 2)) * 20 - 30;
+            double prize = championship ? n / (place + 0.5 * ((n - 12) / 3) + 3.5) * 20 - 30
+                                        : n / (place + 0.35 * (n - 2)) * 20 - 30;
             if (k <= humans)
                 prize += 7 * (difficulty - 5);
             prize += 4 * ((kRounds - 20) / 5);
@@ -149,8 +126,8 @@ protected:
                      0.52631578947368421;
             if (championship) {
                 const double groupAverage = 7.0 / 4; // groups of 4: 4 2 1 0
-                prize += 5 * (double(balls[std::size_t(k)]) / kRounds - groupAverage) /
-                         groupAverage;
+                prize +=
+                    5 * (double(balls[std::size_t(k)]) / kRounds - groupAverage) / groupAverage;
             }
             if (prize > 0)
                 players[names[std::size_t(k)]].prize += rounded(prize);
@@ -184,9 +161,8 @@ std::vector<int> standings(const std::vector<int64_t> &key, int count)
 {
     std::vector<int> order(static_cast<std::size_t>(count));
     std::iota(order.begin(), order.end(), 1);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return key[std::size_t(a)] > key[std::size_t(b)];
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return key[std::size_t(a)] > key[std::size_t(b)]; });
     return order;
 }
 
@@ -199,7 +175,8 @@ TEST_F(WholeLifeTest, ClubPlaysATournamentAndAChampionshipAndKeepsEverything)
     ASSERT_EQ(data->ClubCount, 2);
 
     // The tournament: both members and three computers.
-    newCompetition(Qt::Key_F2, {"Аня", "Борис"}, kTurPlayers, kTurDifficulty, "Осенний", 1);
+    newCompetition(Qt::Key_F2, {"Аня", "Борис"}, kTurPlayers, kTurDifficulty, kRounds, "Осенний",
+                   1);
     ASSERT_EQ(data->CurTurSlot, 1);
     std::vector<std::string> turNames(kTurPlayers + 1);
     for (int i = 1; i <= kTurPlayers; ++i)
@@ -221,10 +198,11 @@ TEST_F(WholeLifeTest, ClubPlaysATournamentAndAChampionshipAndKeepsEverything)
             turDiff[std::size_t(i)] += seat.sheet[kTotalCell] - average;
         }
     }
-    EXPECT_FALSE(windows->mainForm().findChild<QAbstractButton *>("TurContinueButton")->isEnabled());
+    EXPECT_FALSE(
+        windows->mainForm().findChild<QAbstractButton *>("TurContinueButton")->isEnabled());
 
     // The championship: Anya and eleven computers in three groups of four.
-    newCompetition(Qt::Key_F3, {"Аня"}, kChamPlayers, kChamDifficulty, "Зимний", 2);
+    newCompetition(Qt::Key_F3, {"Аня"}, kChamPlayers, kChamDifficulty, kRounds, "Зимний", 2);
     ASSERT_EQ(data->CurChamSlot, 2);
     std::vector<std::string> chamNames(kChamPlayers + 1);
     for (int i = 1; i <= kChamPlayers; ++i)
@@ -248,8 +226,7 @@ TEST_F(WholeLifeTest, ClubPlaysATournamentAndAChampionshipAndKeepsEverything)
             std::vector<Result> results;
             int64_t sum = 0;
             for (const GamePlayer &seat : game.seats) {
-                const int p = int(std::find(chamNames.begin(), chamNames.end(),
-                                            seat.name.text()) -
+                const int p = int(std::find(chamNames.begin(), chamNames.end(), seat.name.text()) -
                                   chamNames.begin());
                 const int position = int(std::find(group.Member.begin(), group.Member.end(), p) -
                                          group.Member.begin()) +
