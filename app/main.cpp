@@ -3,6 +3,7 @@
 #include "data/datafiles.h"
 #include "game/soundboard.h"
 #include "platform/folderlock.h"
+#include "platform/fontnames.h"
 #include "platform/qteventpump.h"
 #include "platform/qtmessageboxes.h"
 #include "platform/qtsounddevice.h"
@@ -19,11 +20,17 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ВЕРТОКС для Windows"));
-    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+    QApplication::setFont(QFont(fontnames::sans(), 9));
     // Standard buttons and dialogs read "Да", "Нет", "Отмена" like the rest of the program.
     QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ru"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+#ifdef Q_OS_WIN
+    // Shipped in the game folder, as Windows has no system copy of Qt.
+    const QString qtTextsFolder =
+        QApplication::applicationDirPath() + QStringLiteral("/translations");
+#else
+    const QString qtTextsFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
+    if (qtTexts.load(QStringLiteral("qtbase_ru"), qtTextsFolder))
         QApplication::installTranslator(&qtTexts);
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(TAboutForm::dicePicture())));
 
@@ -44,8 +51,8 @@ int main(int argc, char **argv)
     SoundBoard sounds(data.SoundOn, device);
     DataFiles files(data, boxes);
 
-    const auto windows = ProgramWindows::create(
-        {data, files, random, boxes, clock, sounds, pump, {}, openTextFile});
+    const auto windows =
+        ProgramWindows::create({data, files, random, boxes, clock, sounds, pump, {}, openTextFile});
     if (!windows)
         return 1;
     TMainForm &mainForm = windows->mainForm();

@@ -6,7 +6,9 @@
 #include <iterator>
 #include <system_error>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -35,11 +37,18 @@ bool writeWhole(const std::filesystem::path &path, const void *bytes, std::size_
 {
     std::filesystem::path temporary = path;
     temporary += ".tmp";
-    std::FILE *file = std::fopen(temporary.string().c_str(), "wb");
+#ifdef _WIN32
+    // The wide name: a narrow one would lose letters outside the system's code page.
+    std::FILE *file = ::_wfopen(temporary.c_str(), L"wb");
+#else
+    std::FILE *file = std::fopen(temporary.c_str(), "wb");
+#endif
     if (!file)
         return false;
     bool ok = std::fwrite(bytes, 1, size, file) == size && std::fflush(file) == 0;
-#ifndef _WIN32
+#ifdef _WIN32
+    ok = ok && ::_commit(::_fileno(file)) == 0;
+#else
     ok = ok && ::fsync(::fileno(file)) == 0;
 #endif
     ok = std::fclose(file) == 0 && ok;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/scoring.h"
+#include "platform/fontnames.h"
 #include "platform/palette.h"
 
 #include <QColor>
@@ -36,7 +37,7 @@ inline QColor backgroundOf(CellColour colour)
 // Labels, names and captions.
 inline QFont textFont()
 {
-    QFont font("Liberation Sans");
+    QFont font(fontnames::sans());
     font.setPixelSize(12);
     return font;
 }

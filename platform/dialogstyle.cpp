@@ -1,5 +1,7 @@
 #include "platform/dialogstyle.h"
 
+#include "platform/fontnames.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
@@ -7,7 +9,7 @@
 
 QFont dialogFont()
 {
-    QFont font(QStringLiteral("Liberation Mono"), 10);
+    QFont font(fontnames::fixed(), 10);
     font.setStyleHint(QFont::TypeWriter);
     font.setBold(true);
     font.setItalic(true);

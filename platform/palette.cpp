@@ -1,11 +1,13 @@
 #include "platform/palette.h"
 
+#include "platform/fontnames.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
 QFont monoFont(int pixelSize)
 {
-    QFont font(QStringLiteral("Liberation Mono"));
+    QFont font(fontnames::fixed());
     font.setStyleHint(QFont::Monospace);
     font.setPixelSize(pixelSize);
     return font;

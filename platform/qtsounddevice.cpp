@@ -38,7 +38,9 @@ bool QtSoundDevice::open(const std::string &file)
     if (file.empty() || !isPlayableFile(file))
         return false;
     std::error_code error;
-    m_openPath = std::filesystem::absolute(file, error).string();
+    // UTF-8 whatever the system's code page, so a folder named in Cyrillic reaches the output.
+    const auto path = std::filesystem::absolute(file, error).u8string();
+    m_openPath.assign(path.begin(), path.end());
     return !error;
 }
 

@@ -8,7 +8,7 @@ class SoundOutput
 {
 public:
     virtual ~SoundOutput() = default;
-    // Starts the wave file at an absolute path, stopping what this output was playing.
+    // Starts the wave file at an absolute path in UTF-8, stopping what this output was playing.
     virtual void play(const std::string &path) = 0;
     virtual bool isPlaying() const = 0;
     virtual void stop() = 0;

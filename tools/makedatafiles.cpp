@@ -34,7 +34,7 @@ int main(int argc, char **argv)
         for (const char *file : {kClubFile, kRatingFile, kRecordsFile, kSlotsFile}) {
             const fs::path target = fs::path(argv[2]) / file;
             if (!fs::exists(target, error) && !fs::copy_file(pristine / file, target, error)) {
-                std::fprintf(stderr, "cannot write %s\n", target.c_str());
+                std::fprintf(stderr, "cannot write %s\n", target.string().c_str());
                 return 1;
             }
         }

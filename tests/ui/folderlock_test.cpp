@@ -2,13 +2,13 @@
 
 #include "tests/support/tempfolder.h"
 
+#include <QCoreApplication>
+#include <QProcess>
 #include <QSysInfo>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 TEST(FolderLock, OneCopyPerFolderAndCrashedCopiesNeverBlock)
 {
@@ -30,11 +30,12 @@ TEST(FolderLock, OneCopyPerFolderAndCrashedCopiesNeverBlock)
 TEST(FolderLock, LockOfACrashedCopyIsTakenOver)
 {
     TempFolder folder;
-    // The lock of a process that has ended, as a crash leaves it.
-    const pid_t deadPid = ::fork();
-    if (deadPid == 0)
-        ::_exit(0);
-    ::waitpid(deadPid, nullptr, 0);
+    // The lock of a process that has ended, as a crash leaves it: this program listing its tests.
+    QProcess ended;
+    ended.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_list_tests")});
+    ASSERT_TRUE(ended.waitForStarted());
+    const qint64 deadPid = ended.processId();
+    ASSERT_TRUE(ended.waitForFinished());
     {
         std::ofstream stale(folder.file(FolderLock::kFileName));
         stale << deadPid << "\nvertox\n" << QSysInfo::machineHostName().toStdString() << "\n";

@@ -26,8 +26,10 @@ namespace
 std::map<std::string, std::vector<uint8_t>> filesIn(const TempFolder &folder)
 {
     std::map<std::string, std::vector<uint8_t>> files;
-    for (const auto &entry : std::filesystem::directory_iterator(folder.path()))
-        files[entry.path().filename().string()] = folder.read(entry.path().filename().c_str());
+    for (const auto &entry : std::filesystem::directory_iterator(folder.path())) {
+        const std::string name = entry.path().filename().string();
+        files[name] = folder.read(name.c_str());
+    }
     return files;
 }
 

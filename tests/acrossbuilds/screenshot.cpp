@@ -1,0 +1,19 @@
+// Saves the whole X screen as a PNG picture, for the screenshots the Windows test takes of the
+// game under Wine.
+//   screenshot <file.png>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: screenshot <file.png>\n");
+        return 2;
+    }
+    QScreen *screen = QGuiApplication::primaryScreen();
+    return screen && screen->grabWindow(0).save(QString::fromLocal8Bit(argv[1]), "PNG") ? 0 : 1;
+}
