@@ -2,7 +2,7 @@
 ; The game keeps its results beside the program, so it goes where the player may write:
 ; %LOCALAPPDATA%\Programs\Vertox. Built by scripts/windows/package, which defines VERSION,
 ; STAGE (the game folder), LISTS (the lists of program files) and OUTFILE.
-Unicode true
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 

@@ -53,7 +53,8 @@ public:
     bool AskPassword(const std::string &, const Str17 &) override { return true; }
 };
 
-// The club members write, after one throw each turn, the combination worth most.
+// The club members write, after one throw each turn, the combination worth most; a computer's
+// turn is passed with "Дальше".
 class GreedyMembers : public HiddenView
 {
 public:
@@ -62,8 +63,9 @@ public:
     {
         for (int step = 0; m_running && step < 10000; ++step) {
             const GameScreen &screen = game->screen();
+            const bool human = game->players[game->currentPlayer()].isHuman();
             int best = 0;
-            for (int c = 1; c <= kCombinations; ++c) {
+            for (int c = 1; c <= kCombinations && human; ++c) {
                 if (screen.writeEnabled[c] &&
                     (best == 0 || game->CombCheck(c) > game->CombCheck(best)))
                     best = c;
