@@ -1,10 +1,10 @@
 #include "app/ratingsheet.h"
 
-#include "app/hintheader.h"
+#include "platform/hintheader.h"
 #include "data/datafiles.h"
 #include "platform/picturebox.h"
 #include "results/ratingtable.h"
-#include "results/tablestyle.h"
+#include "platform/tablestyle.h"
 
 #include <QLabel>
 #include <QScrollArea>

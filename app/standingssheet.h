@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/hintheader.h"
+#include "platform/hintheader.h"
 #include "competition/competitionkind.h"
 #include "competition/standingsrows.h"
 #include "data/shareddata.h"

@@ -1,6 +1,6 @@
 #include "app/tmainform.h"
 
-#include "app/hintheader.h"
+#include "platform/hintheader.h"
 #include "app/ratingsheet.h"
 #include "app/recordsheet.h"
 #include "app/standingssheet.h"

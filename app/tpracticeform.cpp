@@ -1,6 +1,6 @@
 #include "app/tpracticeform.h"
 
-#include "data/cp1251.h"
+#include "platform/cp1251.h"
 #include "game/coach.h"
 #include "game/coachloader.h"
 #include "game/practicehint.h"

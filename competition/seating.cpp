@@ -1,6 +1,6 @@
 #include "competition/seating.h"
 
-#include "competition/seats.h"
+#include "game/seats.h"
 #include "competition/slotrules.h"
 #include "data/passwordasker.h"
 

@@ -2,7 +2,7 @@
 
 #include "data/clubrecord.h"
 #include "data/datafiles.h"
-#include "data/filestore.h"
+#include "platform/filestore.h"
 #include "data/ratingbook.h"
 #include "platform/messageboxes.h"
 #include "platform/randomsource.h"

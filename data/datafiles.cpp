@@ -2,7 +2,7 @@
 
 #include "data/checksums.h"
 #include "data/clubrecord.h"
-#include "data/filestore.h"
+#include "platform/filestore.h"
 #include "data/rankorder.h"
 #include "data/ratingbook.h"
 #include "platform/messageboxes.h"

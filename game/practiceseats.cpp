@@ -1,6 +1,6 @@
 #include "game/practiceseats.h"
 
-#include "competition/seats.h"
+#include "game/seats.h"
 #include "game/dicegame.h"
 
 #include <algorithm>

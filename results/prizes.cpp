@@ -7,7 +7,7 @@
 #include "data/storedmath.h"
 #include "game/gamebooking.h"
 #include "platform/clock.h"
-#include "results/recordrule.h"
+#include "game/recordrule.h"
 
 namespace
 {

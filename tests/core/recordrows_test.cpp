@@ -1,5 +1,5 @@
 #include "results/recordrows.h"
-#include "results/recordrule.h"
+#include "game/recordrule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "competition/tournamentround.h"
 
-#include "competition/seats.h"
+#include "game/seats.h"
 #include "competition/standings.h"
 #include "data/storedmath.h"
 

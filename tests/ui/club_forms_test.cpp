@@ -1,4 +1,4 @@
-#include "data/cp1251.h"
+#include "platform/cp1251.h"
 #include "data/cp1251validator.h"
 #include "data/taddplayerform.h"
 #include "data/tclubform.h"

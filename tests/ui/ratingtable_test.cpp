@@ -1,4 +1,4 @@
-#include "app/hintheader.h"
+#include "platform/hintheader.h"
 #include "app/ratingsheet.h"
 #include "data/datafiles.h"
 #include "data/ratingbook.h"
