@@ -1,10 +1,10 @@
 #include "app/ratingsheet.h"
 
-#include "app/hintheader.h"
 #include "data/datafiles.h"
+#include "platform/hintheader.h"
 #include "platform/picturebox.h"
+#include "platform/tablestyle.h"
 #include "results/ratingtable.h"
-#include "results/tablestyle.h"
 
 #include <QLabel>
 #include <QScrollArea>

@@ -2,9 +2,9 @@
 
 #include "platform/picturebox.h"
 
-#include "app/hintheader.h"
+#include "platform/hintheader.h"
+#include "platform/tablestyle.h"
 #include "results/recordtables.h"
-#include "results/tablestyle.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
 #include "app/settings.h"
 
-#include "data/cp1251.h"
+#include "platform/cp1251.h"
 #include "platform/profilefile.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 #include "competition/slotrules.h"
 #include "competition/standingspaint.h"
 #include "platform/picturebox.h"
-#include "results/tablestyle.h"
+#include "platform/tablestyle.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/hintheader.h"
 #include "competition/competitionkind.h"
 #include "competition/standingsrows.h"
 #include "data/shareddata.h"
+#include "platform/hintheader.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,6 +1,5 @@
 #include "app/tmainform.h"
 
-#include "app/hintheader.h"
 #include "app/ratingsheet.h"
 #include "app/recordsheet.h"
 #include "app/standingssheet.h"
@@ -13,7 +12,9 @@
 #include "competition/tournamentround.h"
 #include "data/datafiles.h"
 #include "data/tclubform.h"
+#include "game/coachtable.h"
 #include "game/tgameform.h"
+#include "platform/hintheader.h"
 #include "platform/messageboxes.h"
 #include "results/prizes.h"
 #include "results/tpraiseform.h"
@@ -267,12 +268,8 @@ void TMainForm::ClubMenuItemClick()
 
 RoundServices TMainForm::roundServices()
 {
-    return {m_data,
-            m_services.files,
-            *m_companions.random,
-            m_services.boxes,
-            *m_companions.passwords,
-            m_companions.gameForm->game()};
+    return {m_data,           m_services.files,        *m_companions.random,
+            m_services.boxes, *m_companions.passwords, m_companions.gameForm->game()};
 }
 
 void TMainForm::TurContinueButtonClick()
@@ -376,13 +373,14 @@ void TMainForm::AboutMenuItemClick()
 
 void TMainForm::PracticeMenuItemClick()
 {
-    if (busy() || !m_companions.practiceForm || !m_companions.gameForm)
+    if (busy() || !m_companions.practiceForm || !m_companions.gameForm || !m_companions.coachTable)
         return;
     PracticeServices services{m_data,
                               *m_companions.random,
                               m_services.boxes,
                               *m_companions.gameForm,
                               *m_companions.practiceForm,
+                              *m_companions.coachTable,
                               m_services.files.pathOf(CoachTable::kCacheFile)};
     PlayPractice(services);
 }

@@ -1,7 +1,7 @@
 #include "competition/grouppaint.h"
 
-#include "results/headercolumns.h"
-#include "results/tablestyle.h"
+#include "platform/headercolumns.h"
+#include "platform/tablestyle.h"
 
 #include <QPainter>
 

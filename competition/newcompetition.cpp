@@ -1,6 +1,6 @@
 #include "competition/newcompetition.h"
 
-#include "competition/seats.h"
+#include "game/seats.h"
 
 #include <cassert>
 

@@ -1,10 +1,10 @@
 #include "competition/tchamform.h"
 
-#include "app/hintheader.h"
 #include "competition/grouppaint.h"
 #include "platform/dialogstyle.h"
+#include "platform/hintheader.h"
 #include "platform/picturebox.h"
-#include "results/tablestyle.h"
+#include "platform/tablestyle.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "data/cp1251validator.h"
 
-#include "data/cp1251.h"
+#include "platform/cp1251.h"
 
 #include <QLineEdit>
 

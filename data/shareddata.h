@@ -1,12 +1,14 @@
 #pragma once
 
 #include "data/records.h"
+#include "data/verdicts.h"
 
 // The records every window works on in place, from start-up to exit.
 struct SharedData {
-    OneBased<TRatingEntry, 41> Rating{};  // 1..30 computers, 31..40 club, 41 checksum
-    OneBased<TRecordEntry, 31> Records{}; // 1..20 games, 21..30 prizes, 31 checksum
-    OneBased<TSaveSlot, 11> Slots{};      // 1..10 slots, 11 checksum
+    OneBased<TRatingEntry, 41> Rating{};    // 1..30 computers, 31..40 club, 41 checksum
+    OneBased<TRecordEntry, 31> Records{};   // 1..20 games, 21..30 prizes, 31 checksum
+    OneBased<TSaveSlot, 11> Slots{};        // 1..10 slots, 11 checksum
+    OneBased<TVerdictEntry, 11> Verdicts{}; // 1..10 members' games, by name; 11 checksum
     OneBased<Str17, 10> ClubNames{};
     OneBased<Str17, 10> ClubPasswords{}; // plain in memory, masked on disk
     uint8_t ClubCount = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/cp1251.h"
+#include "platform/cp1251.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include "data/rankorder.h"
 #include "data/ratingbook.h"
-#include "results/recordrule.h"
+#include "game/recordrule.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "platform/profilefile.h"
 
-#include "data/cp1251.h"
-#include "data/filestore.h"
+#include "platform/cp1251.h"
+#include "platform/filestore.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #include "platform/qtsounddevice.h"
 
-#include "data/filestore.h"
+#include "platform/filestore.h"
 #include "platform/soundoutput.h"
 #include "platform/wavecheck.h"
 

@@ -1,8 +1,8 @@
 #include "results/ratingtable.h"
 
-#include "results/headercolumns.h"
+#include "platform/headercolumns.h"
+#include "platform/tablestyle.h"
 #include "results/ratingrows.h"
-#include "results/tablestyle.h"
 
 #include <QPainter>
 

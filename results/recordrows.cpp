@@ -1,7 +1,7 @@
 #include "results/recordrows.h"
 
 #include "data/textformat.h"
-#include "results/recordrule.h"
+#include "game/recordrule.h"
 
 #include <chrono>
 #include <cmath>

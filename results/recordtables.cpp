@@ -1,8 +1,8 @@
 #include "results/recordtables.h"
 
-#include "results/headercolumns.h"
+#include "platform/headercolumns.h"
+#include "platform/tablestyle.h"
 #include "results/recordrows.h"
-#include "results/tablestyle.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "results/headercolumns.h"
+#include "platform/headercolumns.h"
 
 #include <gtest/gtest.h>
 

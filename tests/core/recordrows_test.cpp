@@ -1,5 +1,5 @@
+#include "game/recordrule.h"
 #include "results/recordrows.h"
-#include "results/recordrule.h"
 
 #include <gtest/gtest.h>
 

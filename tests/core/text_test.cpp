@@ -1,6 +1,6 @@
-#include "data/cp1251.h"
 #include "data/shortstring.h"
 #include "data/textformat.h"
+#include "platform/cp1251.h"
 
 #include <gtest/gtest.h>
 

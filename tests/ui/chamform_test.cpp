@@ -1,7 +1,7 @@
 #include "competition/grouppaint.h"
 #include "competition/tchamform.h"
 
-#include "app/hintheader.h"
+#include "platform/hintheader.h"
 #include "platform/palette.h"
 
 #include "tests/core/roundfixture.h"

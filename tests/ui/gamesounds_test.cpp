@@ -1,7 +1,7 @@
 #include "platform/qtsounddevice.h"
 #include "platform/wavecheck.h"
 
-#include "data/filestore.h"
+#include "platform/filestore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/hintheader.h"
 #include "app/recordsheet.h"
-#include "results/recordrule.h"
+#include "game/recordrule.h"
+#include "platform/hintheader.h"
 #include "results/recordtables.h"
 
 #include "tests/ui/pixels.h"

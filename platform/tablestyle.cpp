@@ -1,4 +1,4 @@
-#include "results/tablestyle.h"
+#include "platform/tablestyle.h"
 
 QFont TableFont(int points)
 {

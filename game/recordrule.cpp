@@ -1,4 +1,4 @@
-#include "results/recordrule.h"
+#include "game/recordrule.h"
 
 int EnterRecordRow(OneBased<TRecordEntry, 31> &records, int first, int last, int32_t value)
 {

@@ -1,6 +1,6 @@
-#include "app/hintheader.h"
+#include "platform/hintheader.h"
 
-#include "results/headercolumns.h"
+#include "platform/headercolumns.h"
 
 #include <QMouseEvent>
 #include <QStandardItemModel>

@@ -1,4 +1,4 @@
-#include "competition/seats.h"
+#include "game/seats.h"
 
 #include "platform/randomsource.h"
 

@@ -1,4 +1,4 @@
-#include "data/filestore.h"
+#include "platform/filestore.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "data/cp1251.h"
+#include "platform/cp1251.h"
 
 #include <array>
 #include <cstdint>

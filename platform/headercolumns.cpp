@@ -1,4 +1,4 @@
-#include "results/headercolumns.h"
+#include "platform/headercolumns.h"
 
 int ColumnLeft(std::span<const int> widths, int column)
 {
