@@ -37,7 +37,7 @@ TEST(FolderLock, LockOfACrashedCopyIsTakenOver)
     const qint64 deadPid = ended.processId();
     ASSERT_TRUE(ended.waitForFinished());
     {
-        std::ofstream stale(folder.file(FolderLock::kFileName));
+        std::ofstream stale(folder.file(FolderLock::kFileName), std::ios::binary);
         stale << deadPid << "\nvertox\n" << QSysInfo::machineHostName().toStdString() << "\n";
     }
     FolderLock lock(QString::fromStdString(folder.path().string()));
