@@ -1,6 +1,5 @@
 #include "app/tmainform.h"
 
-#include "platform/hintheader.h"
 #include "app/ratingsheet.h"
 #include "app/recordsheet.h"
 #include "app/standingssheet.h"
@@ -14,6 +13,7 @@
 #include "data/datafiles.h"
 #include "data/tclubform.h"
 #include "game/tgameform.h"
+#include "platform/hintheader.h"
 #include "platform/messageboxes.h"
 #include "results/prizes.h"
 #include "results/tpraiseform.h"
@@ -267,12 +267,8 @@ void TMainForm::ClubMenuItemClick()
 
 RoundServices TMainForm::roundServices()
 {
-    return {m_data,
-            m_services.files,
-            *m_companions.random,
-            m_services.boxes,
-            *m_companions.passwords,
-            m_companions.gameForm->game()};
+    return {m_data,           m_services.files,        *m_companions.random,
+            m_services.boxes, *m_companions.passwords, m_companions.gameForm->game()};
 }
 
 void TMainForm::TurContinueButtonClick()
@@ -296,6 +292,7 @@ void TMainForm::ChamContinueButtonClick()
     if (busy() || !m_companions.gameForm || !m_companions.chamForm)
         return;
     m_championSheet->continueButton()->setEnabled(false);
+    m_championSheet->allCheckBox()->setEnabled(false);
     RoundServices services = roundServices();
     const ChampionshipOutcome outcome = PlayChampionshipRound(
         services, *m_companions.chamForm, m_championSheet->allCheckBox()->isChecked());
