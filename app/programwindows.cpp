@@ -9,6 +9,7 @@
 #include "data/taddplayerform.h"
 #include "data/tclubform.h"
 #include "data/tpasswordform.h"
+#include "game/coachtable.h"
 #include "game/soundboard.h"
 #include "game/tgameform.h"
 #include "results/tpraiseform.h"
@@ -27,17 +28,16 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
         TMainForm::Services{s.data, s.files, s.boxes, s.folder, s.openText})));
     TMainForm *main = windows->m_mainForm.get();
     s.sounds.names = main->soundNames();
-    windows->m_gameForm = TGameForm::create({s.data, s.files, s.random, s.boxes, s.clock},
-                                            s.sounds, s.pump,
-                                            QString::fromStdString(s.folder.string()));
+    windows->m_gameForm = TGameForm::create({s.data, s.files, s.random, s.boxes, s.clock}, s.sounds,
+                                            s.pump, QString::fromStdString(s.folder.string()));
     if (!windows->m_gameForm)
         return nullptr;
 
     windows->m_club = std::make_unique<ClubBook>(s.data, s.files, s.random, s.boxes);
     windows->m_addPlayerForm = new TAddPlayerForm(s.data, main);
     windows->m_passwordForm = new TPasswordForm(s.boxes, main);
-    windows->m_clubForm = new TClubForm(*windows->m_club, *windows->m_addPlayerForm,
-                                        *windows->m_passwordForm, main);
+    windows->m_clubForm =
+        new TClubForm(*windows->m_club, *windows->m_addPlayerForm, *windows->m_passwordForm, main);
     windows->m_loadForm = new TLoadForm(s.data, s.boxes, main);
     windows->m_newForm =
         new TNewForm(s.data, s.files, s.random, s.boxes, *windows->m_loadForm, main);
@@ -45,6 +45,7 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     windows->m_praiseForm = new TPraiseForm(s.sounds, main);
     windows->m_aboutForm = new TAboutForm(main);
     windows->m_practiceForm = new TPracticeForm(s.data, main);
+    windows->m_coachTable = std::make_unique<CoachTable>();
 
     TMainForm::Companions companions;
     companions.gameForm = windows->m_gameForm.get();
@@ -58,6 +59,7 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     companions.praiseForm = windows->m_praiseForm;
     companions.aboutForm = windows->m_aboutForm;
     companions.practiceForm = windows->m_practiceForm;
+    companions.coachTable = windows->m_coachTable.get();
     main->setCompanions(companions);
     return windows;
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 class ClubBook;
+class CoachTable;
 class Clock;
 class EventPump;
 class RandomSource;
@@ -52,6 +53,7 @@ public:
     TPraiseForm &praiseForm() { return *m_praiseForm; }
     TAboutForm &aboutForm() { return *m_aboutForm; }
     TPracticeForm &practiceForm() { return *m_practiceForm; }
+    CoachTable &coachTable() { return *m_coachTable; }
 
 private:
     explicit ProgramWindows(std::unique_ptr<TMainForm> mainForm);
@@ -69,4 +71,6 @@ private:
     TPraiseForm *m_praiseForm = nullptr;
     TAboutForm *m_aboutForm = nullptr;
     TPracticeForm *m_practiceForm = nullptr;
+    // The coach's table, made on first need and shared by every window that asks the coach.
+    std::unique_ptr<CoachTable> m_coachTable;
 };

@@ -1,10 +1,10 @@
 #include "app/ratingsheet.h"
 
-#include "platform/hintheader.h"
 #include "data/datafiles.h"
+#include "platform/hintheader.h"
 #include "platform/picturebox.h"
-#include "results/ratingtable.h"
 #include "platform/tablestyle.h"
+#include "results/ratingtable.h"
 
 #include <QLabel>
 #include <QScrollArea>

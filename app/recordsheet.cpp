@@ -3,8 +3,8 @@
 #include "platform/picturebox.h"
 
 #include "platform/hintheader.h"
-#include "results/recordtables.h"
 #include "platform/tablestyle.h"
+#include "results/recordtables.h"
 
 #include <QLabel>
 

@@ -12,6 +12,7 @@
 #include "competition/tournamentround.h"
 #include "data/datafiles.h"
 #include "data/tclubform.h"
+#include "game/coachtable.h"
 #include "game/tgameform.h"
 #include "platform/hintheader.h"
 #include "platform/messageboxes.h"
@@ -373,13 +374,14 @@ void TMainForm::AboutMenuItemClick()
 
 void TMainForm::PracticeMenuItemClick()
 {
-    if (busy() || !m_companions.practiceForm || !m_companions.gameForm)
+    if (busy() || !m_companions.practiceForm || !m_companions.gameForm || !m_companions.coachTable)
         return;
     PracticeServices services{m_data,
                               *m_companions.random,
                               m_services.boxes,
                               *m_companions.gameForm,
                               *m_companions.practiceForm,
+                              *m_companions.coachTable,
                               m_services.files.pathOf(CoachTable::kCacheFile)};
     PlayPractice(services);
 }

@@ -26,6 +26,7 @@ class TGameForm;
 class TLoadForm;
 class TNewForm;
 class TPracticeForm;
+class CoachTable;
 class TPraiseForm;
 enum class CompetitionKind;
 
@@ -58,6 +59,7 @@ public:
         TChamForm *chamForm = nullptr;
         TPraiseForm *praiseForm = nullptr;
         TPracticeForm *practiceForm = nullptr;
+        CoachTable *coachTable = nullptr;
         QDialog *aboutForm = nullptr;
     };
 

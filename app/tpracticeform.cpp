@@ -1,11 +1,11 @@
 #include "app/tpracticeform.h"
 
-#include "platform/cp1251.h"
 #include "game/coach.h"
 #include "game/coachloader.h"
 #include "game/practicehint.h"
 #include "game/practicereview.h"
 #include "game/tgameform.h"
+#include "platform/cp1251.h"
 #include "platform/dialogstyle.h"
 #include "platform/messageboxes.h"
 
@@ -142,9 +142,8 @@ void PlayPractice(PracticeServices &s)
     if (!s.dialog.ask(setup))
         return;
     // Without the coach (its computation stopped) the game is still played, unadvised.
-    CoachTable &table = s.dialog.coachTable();
-    const bool coached = LoadCoachTable(table, s.cacheFile, &s.dialog);
-    Coach coach(table);
+    const bool coached = LoadCoachTable(s.table, s.cacheFile, &s.dialog);
+    Coach coach(s.table);
     PracticeReview review(coach);
 
     DiceGame &game = s.gameForm.game();

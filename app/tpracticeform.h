@@ -1,6 +1,5 @@
 #pragma once
 
-#include "game/coachtable.h"
 #include "game/practiceseats.h"
 
 #include <QDialog>
@@ -12,12 +11,12 @@ class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QSpinBox;
+class CoachTable;
 class RandomSource;
 class TGameForm;
 
 // The practice dialog: the player's name (a club member's or any other), the number of computer
-// opponents, the difficulty and the coach's hints. Its values are kept until the program ends,
-// and so is the coach's table once made.
+// opponents, the difficulty and the coach's hints. Its values are kept until the program ends.
 class TPracticeForm : public QDialog
 {
     Q_OBJECT
@@ -28,8 +27,6 @@ public:
     bool ask(PracticeSetup &setup);
     const PracticeSetup &setup() const { return m_setup; }
 
-    CoachTable &coachTable() { return m_table; }
-
 private:
     void fill();
     void updateOk();
@@ -37,7 +34,6 @@ private:
 
     const SharedData &m_data;
     PracticeSetup m_setup;
-    CoachTable m_table;
 
     QComboBox *m_nameCombo;
     QSpinBox *m_opponentsEdit;
@@ -52,6 +48,7 @@ struct PracticeServices {
     MessageBoxes &boxes;
     TGameForm &gameForm;
     TPracticeForm &dialog;
+    CoachTable &table;               // the program's one coach's table, kept once made
     std::filesystem::path cacheFile; // the coach's cache beside the data files
 };
 

@@ -1,8 +1,8 @@
 #include "competition/seating.h"
 
-#include "game/seats.h"
 #include "competition/slotrules.h"
 #include "data/passwordasker.h"
+#include "game/seats.h"
 
 bool SeatParticipants(const SharedData &data, PasswordAsker &passwords, const TSaveSlot &slot,
                       std::span<const int> participants, GamePlayers &seats)

@@ -1,8 +1,8 @@
 #include "competition/tchamform.h"
 
-#include "platform/hintheader.h"
 #include "competition/grouppaint.h"
 #include "platform/dialogstyle.h"
+#include "platform/hintheader.h"
 #include "platform/picturebox.h"
 #include "platform/tablestyle.h"
 

@@ -2,8 +2,8 @@
 
 #include "data/clubrecord.h"
 #include "data/datafiles.h"
-#include "platform/filestore.h"
 #include "data/ratingbook.h"
+#include "platform/filestore.h"
 #include "platform/messageboxes.h"
 #include "platform/randomsource.h"
 

@@ -2,9 +2,9 @@
 
 #include "data/checksums.h"
 #include "data/clubrecord.h"
-#include "platform/filestore.h"
 #include "data/rankorder.h"
 #include "data/ratingbook.h"
+#include "platform/filestore.h"
 #include "platform/messageboxes.h"
 
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "game/practiceseats.h"
 
-#include "game/seats.h"
 #include "game/dicegame.h"
+#include "game/seats.h"
 
 #include <algorithm>
 

@@ -6,8 +6,8 @@
 #include "data/datafiles.h"
 #include "data/storedmath.h"
 #include "game/gamebooking.h"
-#include "platform/clock.h"
 #include "game/recordrule.h"
+#include "platform/clock.h"
 
 namespace
 {

@@ -1,8 +1,8 @@
 #include "results/ratingtable.h"
 
 #include "platform/headercolumns.h"
-#include "results/ratingrows.h"
 #include "platform/tablestyle.h"
+#include "results/ratingrows.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
 #include "results/recordtables.h"
 
 #include "platform/headercolumns.h"
-#include "results/recordrows.h"
 #include "platform/tablestyle.h"
+#include "results/recordrows.h"
 
 #include <QPainter>
 

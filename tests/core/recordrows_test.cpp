@@ -1,5 +1,5 @@
-#include "results/recordrows.h"
 #include "game/recordrule.h"
+#include "results/recordrows.h"
 
 #include <gtest/gtest.h>
 

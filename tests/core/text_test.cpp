@@ -1,6 +1,6 @@
-#include "platform/cp1251.h"
 #include "data/shortstring.h"
 #include "data/textformat.h"
+#include "platform/cp1251.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,7 @@ TEST(Cp1251, RussianTextRoundTrips)
     const std::string text = "Ёжик в тумане — «ВЕРТОКС» №1";
     const std::string bytes = cp1251::fromUtf8(text);
     EXPECT_EQ(bytes.size(), 28u);
-    EXPECT_EQ(uint8_t(bytes[0]), 0xA8);  // Ё
+    EXPECT_EQ(uint8_t(bytes[0]), 0xA8); // Ё
     EXPECT_EQ(uint8_t(cp1251::fromUtf8("ё")[0]), 0xB8);
     EXPECT_EQ(cp1251::toUtf8("\xB8\xA8"), "ёЁ");
     EXPECT_EQ(uint8_t(bytes[1]), 0xE6);  // ж

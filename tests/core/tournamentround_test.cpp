@@ -1,8 +1,8 @@
 #include "competition/tournamentround.h"
 
-#include "game/seats.h"
 #include "competition/standings.h"
 #include "data/storedmath.h"
+#include "game/seats.h"
 
 #include "tests/core/roundfixture.h"
 

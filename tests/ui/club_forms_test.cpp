@@ -1,8 +1,8 @@
-#include "platform/cp1251.h"
 #include "data/cp1251validator.h"
 #include "data/taddplayerform.h"
 #include "data/tclubform.h"
 #include "data/tpasswordform.h"
+#include "platform/cp1251.h"
 
 #include "tests/support/clubfixture.h"
 

@@ -1,8 +1,8 @@
-#include "platform/hintheader.h"
 #include "app/ratingsheet.h"
 #include "app/recordsheet.h"
 #include "app/taboutform.h"
 #include "competition/tchamform.h"
+#include "platform/hintheader.h"
 
 #include "tests/ui/mainformfixture.h"
 
@@ -23,7 +23,6 @@ using ::testing::IsEmpty;
 
 namespace
 {
-
 
 class MainWindowTest : public MainFormTest
 {

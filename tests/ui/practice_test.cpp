@@ -48,7 +48,6 @@ protected:
                                  QString::fromStdString(folder.path().string()));
         ASSERT_NE(form, nullptr);
         dialog = std::make_unique<TPracticeForm>(*data);
-        dialog->coachTable() = *table;
     }
 
     template <typename T> T *field(const char *name) const
@@ -61,7 +60,7 @@ protected:
     void key(int k) { QTest::keyClick(form.get(), Qt::Key(k)); }
     PracticeServices practice()
     {
-        return {*data, seeded, boxes, *form, *dialog, folder.file(CoachTable::kCacheFile)};
+        return {*data, seeded, boxes, *form, *dialog, *table, folder.file(CoachTable::kCacheFile)};
     }
 
     // Answers the dialog and plays, calling step whenever the game waits for input.

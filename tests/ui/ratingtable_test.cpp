@@ -1,7 +1,7 @@
-#include "platform/hintheader.h"
 #include "app/ratingsheet.h"
 #include "data/datafiles.h"
 #include "data/ratingbook.h"
+#include "platform/hintheader.h"
 #include "results/ratingtable.h"
 
 #include "tests/ui/pixels.h"

@@ -1,6 +1,6 @@
-#include "platform/hintheader.h"
 #include "app/recordsheet.h"
 #include "game/recordrule.h"
+#include "platform/hintheader.h"
 #include "results/recordtables.h"
 
 #include "tests/ui/pixels.h"
