@@ -10,7 +10,7 @@ picture=$(realpath -m "${2:-$root/assets/screenshot-main.png}")
 game=$(mktemp -d)
 trap 'rm -rf "$game"' EXIT
 # Only what ships: results of games played in the build's folder stay out of the picture.
-cp "$build"/vertox/vertox "$build"/vertox/vertoxwn.dat "$build"/vertox/*.wav \
+cp "$build"/vertox/vertox "$build"/vertox/*.so "$build"/vertox/vertoxwn.dat "$build"/vertox/*.wav \
    "$build"/vertox/*.txt "$build"/pristine/vertoxwn.* "$game"/
 
 cd "$game"
@@ -18,8 +18,10 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     set -euo pipefail
     ./vertox & game=$!
     trap "kill $game 2>/dev/null" EXIT
-    window=$(timeout 30 xdotool search --sync --onlyvisible --class vertox | head -n 1)
-    xdotool windowactivate --sync "$window" key --window "$window" ctrl+Tab
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name "ВЕРТОКС" | head -n 1)
+    sleep 1
+    # No window manager runs here: the window is given the focus directly.
+    xdotool windowfocus --sync "$window" key ctrl+Tab ctrl+Tab
     sleep 1
     import -window "$window" "$1"
 ' screenshot "$picture"
