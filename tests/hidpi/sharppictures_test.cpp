@@ -8,42 +8,18 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
-
-QScreen *screenOfRatio(qreal ratio)
-{
-    for (QScreen *screen : QGuiApplication::screens())
-        if (screen->devicePixelRatio() == ratio)
-            return screen;
-    return nullptr;
-}
-
-// Moves the window onto the screen and waits until it is there.
-bool moveOnto(QWidget &window, QScreen *screen)
-{
-    window.move(screen->geometry().topLeft() + QPoint(10, 10));
-    return QTest::qWaitFor([&] { return window.screen() == screen; });
-}
-
-} // namespace
-
+// Runs on the offscreen screens of screens.json: pixel ratio 1, then 2.
 TEST(SharpPictures, StandingsAreDrawnAtTheRatioOfTheirScreen)
 {
-    QScreen *plainScreen = screenOfRatio(1);
-    QScreen *denseScreen = screenOfRatio(2);
-    ASSERT_TRUE(plainScreen && denseScreen);
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    ASSERT_EQ(screens.size(), 2);
+    const bool firstDense = screens[0]->devicePixelRatio() == 2;
     SharedData data;
     TSaveSlot &slot = data.Slots[1];
     slot.Title = Str21::fromText("Весна");
-    slot.Tur.RoundsPlayed = 1;
-    slot.Tur.RoundsTotal = 10;
-    slot.Tur.Difficulty = 3;
-    slot.Tur.ParticipantCount = 3;
-    slot.Tur.HumanCount = 1;
-    const char *names[] = {"Вася", "Куба", "Китай"};
+    slot.Tur = {{}, {}, 1, 10, 3, 3, 1};
     for (std::size_t p = 1; p <= 3; ++p) {
-        slot.Names[p] = Str17::fromText(names[p - 1]);
+        slot.Names[p] = Str17::fromText(ComputerNames[p]);
         slot.Tur.TurTotal[p] = 300 - 50 * int(p);
     }
     data.CurTurSlot = 1;
@@ -51,26 +27,24 @@ TEST(SharpPictures, StandingsAreDrawnAtTheRatioOfTheirScreen)
     StandingsSheet *sheet = makeTurnirSheet(&page);
     sheet->drawStandings(data, false);
     page.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
-
-    ASSERT_TRUE(moveOnto(page, denseScreen));
-    const QImage sharp = sheet->picture();
-    ASSERT_TRUE(moveOnto(page, plainScreen));
-    const QImage plain = sheet->picture();
+    const auto pictureOn = [&](QScreen *screen) {
+        page.move(screen->geometry().topLeft());
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return page.devicePixelRatioF() == screen->devicePixelRatio(); }));
+        return sheet->picture();
+    };
+    const QImage sharp = pictureOn(screens[firstDense ? 0 : 1]);
+    const QImage plain = pictureOn(screens[firstDense ? 1 : 0]);
 
     EXPECT_EQ(plain.size(), QSize(529, 225));
-    EXPECT_EQ(sharp.size(), QSize(2 * 529, 2 * 225));
-    EXPECT_EQ(sharp.devicePixelRatio(), 2);
-    QImage enlarged = plain.scaled(sharp.size());
-    enlarged.setDevicePixelRatio(2);
-    EXPECT_NE(sharp, enlarged);
-    // The same table, laid out at twice the size: each score ends where it did, in twice the
-    // pixels.
+    EXPECT_EQ(sharp.size(), plain.size() * 2);
+    EXPECT_NE(sharp, plain.scaled(sharp.size()));
+    // Laid out as at ratio 1 in twice the pixels: each score ends where it did.
     for (int row = 1; row <= 3; ++row) {
-        const QRect score(290, (row - 1) * 20 + 2, 120, 18);
-        const QRect doubled(score.topLeft() * 2, score.size() * 2);
+        const QRect score(290, row * 20 - 18, 120, 18);
         const int plainRight = rightmostColour(plain, score, Qt::yellow);
         EXPECT_GT(plainRight, score.left()) << row;
+        const QRect doubled(score.topLeft() * 2, score.size() * 2);
         EXPECT_NEAR(rightmostColour(sharp, doubled, Qt::yellow), 2 * plainRight, 2) << row;
     }
 }
