@@ -1,4 +1,5 @@
 #include "data/clubbook.h"
+#include "data/verdictbook.h"
 
 #include "tests/support/clubfixture.h"
 
@@ -119,6 +120,33 @@ TEST_F(ClubBookTest, RemovingMovesTheLaterMembersDownWithTheirResults)
     EXPECT_FALSE(club.RemoveMember(2));
     EXPECT_TRUE(bytesOf(*data) == before);
     EXPECT_EQ(clubFile(), file);
+}
+
+TEST_F(ClubBookTest, ALeavingMemberTakesTheirVerdictsAndANewcomerStartsEmpty)
+{
+    threeMembers();
+    TJudgedGame game{};
+    for (const char *name : {"Аня", "Борис", "Вера"}) {
+        game.Total += 100;
+        ASSERT_TRUE(AddJudgedGame(*data, Str17::fromText(name), game));
+    }
+    ASSERT_TRUE(files.SaveVerdicts());
+
+    ASSERT_TRUE(club.RemoveMember(2));
+    const auto *memory = reinterpret_cast<const uint8_t *>(data->Verdicts.begin());
+    EXPECT_EQ(folder.read(kVerdictsFile), Bytes(memory, memory + sizeof data->Verdicts));
+    EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Борис")), nullptr);
+    ASSERT_NE(VerdictsOf(*data, Str17::fromText("Вера")), nullptr);
+    EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Вера"))->Games[1].Total, 300);
+    EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Аня"))->Games[1].Total, 100);
+
+    ASSERT_TRUE(club.AddMember(Str17::fromText("Борис"), Str17::fromText("новый")));
+    EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Борис")), nullptr);
+    game.Total = 111;
+    ASSERT_TRUE(AddJudgedGame(*data, Str17::fromText("Борис"), game));
+    EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Борис"))->Count, 1);
+    EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Борис"))->Games[1].Total, 111);
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(ClubBookTest, TenMembersFillTheClubUntilOneLeaves)

@@ -1,5 +1,6 @@
 #include "data/checksums.h"
 #include "data/datafiles.h"
+#include "data/verdictbook.h"
 
 #include "tests/support/gamesupport.h"
 #include "tests/support/loadmessages.h"
@@ -76,6 +77,7 @@ TEST_F(DataFilesTest, FirstStartResetsEveryFileOnceWithItsMessage)
     EXPECT_EQ(folder.read(kRatingFile).size(), 41u * 248);
     EXPECT_EQ(folder.read(kRecordsFile).size(), 31u * 116);
     EXPECT_EQ(folder.read(kSlotsFile).size(), 11u * 968);
+    EXPECT_EQ(folder.read(kVerdictsFile).size(), 11u * 6424) << "made without a word";
     EXPECT_EQ(data->Rating[1].Name.text(), "С.Ш.А.");
     EXPECT_EQ(data->Rating[30].Name.text(), "Новая Зеландия");
     EXPECT_TRUE(data->Rating[31].Name.empty());
@@ -376,6 +378,147 @@ TEST_F(DataFilesTest, FailedWriteIsReportedAndLeavesTheOldFile)
     EXPECT_EQ(boxes.shown.back().kind, MessageBoxes::Kind::Error);
     EXPECT_NE(boxes.shown.back().text.find("vertoxwn.ray"), std::string::npos);
     EXPECT_EQ(folder.read(kRatingFile), before);
+}
+
+namespace
+{
+
+TJudgedGame judgedGame(int32_t total)
+{
+    TJudgedGame game{};
+    game.Date = 46000.0 + total;
+    game.Total = total;
+    game.BestTotal = 231.5;
+    game.GivenAway = 12.25;
+    game.Costliest[1].Turn = 16;
+    game.Costliest[1].Throw = 2;
+    game.Costliest[1].Cost = 7.5;
+    game.Costliest[1].Chosen.Kind = kKeptChoice;
+    game.Costliest[1].Best.Kind = kWrittenChoice;
+    game.Costliest[1].Best.Combination = 10;
+    return game;
+}
+
+class VerdictFileTest : public DataFilesTest
+{
+protected:
+    VerdictFileTest()
+    {
+        writeClub({{"Аня", "a"}, {"Борис", "b"}});
+        loadAll();
+        AddJudgedGame(*data, Str17::fromText("Аня"), judgedGame(201));
+        AddJudgedGame(*data, Str17::fromText("Аня"), judgedGame(202));
+        AddJudgedGame(*data, Str17::fromText("Борис"), judgedGame(150));
+        EXPECT_TRUE(files->SaveVerdicts());
+        saved = data->Verdicts;
+        restart();
+    }
+    // The file with entry k changed and its checksum made to hold again.
+    void writeConsistent(std::size_t k, const TVerdictEntry &entry)
+    {
+        auto scratch = std::make_unique<SharedData>();
+        scratch->Verdicts = saved;
+        scratch->Verdicts[k] = entry;
+        scratch->Verdicts[11].Checksum = VerdictsChecksum(*scratch);
+        const auto *bytes = reinterpret_cast<const uint8_t *>(scratch->Verdicts.begin());
+        folder.write(kVerdictsFile, {bytes, bytes + sizeof scratch->Verdicts});
+    }
+    // Entries 1..10 as in memory; the checksum record follows the file last read.
+    bool sameVerdicts(const OneBased<TVerdictEntry, 11> &a) const
+    {
+        return std::memcmp(a.begin(), data->Verdicts.begin(), 10 * sizeof(TVerdictEntry)) == 0;
+    }
+
+    OneBased<TVerdictEntry, 11> saved{};
+};
+
+} // namespace
+
+TEST_F(VerdictFileTest, RoundTripsAndKeepsTheLastFiftyOfEachMember)
+{
+    loadAll();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(sameVerdicts(saved));
+    const TVerdictEntry *anya = VerdictsOf(*data, Str17::fromText("Аня"));
+    ASSERT_NE(anya, nullptr);
+    ASSERT_EQ(anya->Count, 2);
+    EXPECT_EQ(anya->Games[2].Total, 202);
+    EXPECT_EQ(anya->Games[2].Costliest[1].Best.Combination, 10);
+
+    for (int32_t total = 1; total <= 50; ++total)
+        EXPECT_TRUE(AddJudgedGame(*data, Str17::fromText("Аня"), judgedGame(total)));
+    EXPECT_EQ(anya->Count, 50);
+    EXPECT_EQ(anya->Games[1].Total, 1) << "the two oldest went";
+    EXPECT_EQ(anya->Games[50].Total, 50);
+    EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Борис"))->Count, 1);
+    EXPECT_FALSE(AddJudgedGame(*data, Str17::fromText("Япония"), judgedGame(1)));
+    EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Япония")), nullptr);
+}
+
+TEST_F(VerdictFileTest, DamagedOrEditedFileIsKeptAsBadAndStartsEmpty)
+{
+    const std::vector<uint8_t> good = folder.read(kVerdictsFile);
+    struct Case {
+        const char *what;
+        std::size_t size;
+        std::size_t flipped; // a byte changed, or none past the end
+        const char *message;
+    };
+    const Case cases[] = {
+        {"truncated", good.size() - 1, good.size(), kBadVerdicts},
+        {"a record too many", good.size() + sizeof(TVerdictEntry), good.size(), kBadVerdicts},
+        {"empty", 0, 0, kBadVerdicts},
+        {"total edited", good.size(), offsetof(TVerdictEntry, Games) + 8, kEditedVerdicts},
+        {"last byte of entry 10 edited", good.size(), 10 * sizeof(TVerdictEntry) - 1,
+         kEditedVerdicts},
+        {"checksum edited", good.size(), 10 * sizeof(TVerdictEntry) + 20, kEditedVerdicts},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<uint8_t> bytes = good;
+        bytes.resize(c.size);
+        if (c.flipped < bytes.size())
+            bytes[c.flipped] ^= 0x21;
+        folder.write(kVerdictsFile, bytes);
+        restart();
+        loadAll();
+        EXPECT_THAT(texts(), ElementsAre(c.message));
+        EXPECT_EQ(boxes.shown.at(0).kind, MessageBoxes::Kind::Warning);
+        EXPECT_EQ(folder.read("vertoxwn.stt.bad"), bytes);
+        EXPECT_TRUE(sameVerdicts({})) << "nothing of it is believed";
+        EXPECT_EQ(data->ClubCount, 2) << "the game plays on with its club";
+
+        restart();
+        loadAll();
+        EXPECT_TRUE(boxes.shown.empty()) << "an empty file was written in its place";
+        EXPECT_TRUE(sameVerdicts({}));
+        folder.write(kVerdictsFile, good);
+    }
+}
+
+TEST_F(VerdictFileTest, NamesOutsideTheClubAreIgnoredAndDroppedAtTheNextWrite)
+{
+    TVerdictEntry stranger = saved[1];
+    stranger.Name = Str17::fromText("Чужой");
+    writeConsistent(3, stranger);
+    loadAll();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Чужой")), nullptr);
+    EXPECT_TRUE(sameVerdicts(saved));
+    ASSERT_TRUE(files->SaveVerdicts());
+    restart();
+    loadAll();
+    EXPECT_TRUE(sameVerdicts(saved));
+    EXPECT_EQ(folder.read(kVerdictsFile).size(), sizeof saved);
+
+    // A count past fifty with its checksum made good is held to fifty.
+    TVerdictEntry overlong = saved[1];
+    overlong.Count = 200;
+    writeConsistent(1, overlong);
+    restart();
+    loadAll();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(data->Verdicts[1].Count, 50);
 }
 
 TEST(SortRating, HighestFirstAndTiesByEntryNumber)
