@@ -380,145 +380,64 @@ TEST_F(DataFilesTest, FailedWriteIsReportedAndLeavesTheOldFile)
     EXPECT_EQ(folder.read(kRatingFile), before);
 }
 
-namespace
+TEST_F(DataFilesTest, VerdictsRoundTripAndDamageIsSetAsideAsInTheOtherFiles)
 {
-
-TJudgedGame judgedGame(int32_t total)
-{
-    TJudgedGame game{};
-    game.Date = 46000.0 + total;
-    game.Total = total;
-    game.BestTotal = 231.5;
-    game.GivenAway = 12.25;
-    game.Costliest[1].Turn = 16;
-    game.Costliest[1].Throw = 2;
-    game.Costliest[1].Cost = 7.5;
-    game.Costliest[1].Chosen.Kind = kKeptChoice;
-    game.Costliest[1].Best.Kind = kWrittenChoice;
-    game.Costliest[1].Best.Combination = 10;
-    return game;
-}
-
-class VerdictFileTest : public DataFilesTest
-{
-protected:
-    VerdictFileTest()
-    {
-        writeClub({{"Аня", "a"}, {"Борис", "b"}});
-        loadAll();
-        AddJudgedGame(*data, Str17::fromText("Аня"), judgedGame(201));
-        AddJudgedGame(*data, Str17::fromText("Аня"), judgedGame(202));
-        AddJudgedGame(*data, Str17::fromText("Борис"), judgedGame(150));
-        EXPECT_TRUE(files->SaveVerdicts());
-        saved = data->Verdicts;
-        restart();
-    }
-    // The file with entry k changed and its checksum made to hold again.
-    void writeConsistent(std::size_t k, const TVerdictEntry &entry)
-    {
-        auto scratch = std::make_unique<SharedData>();
-        scratch->Verdicts = saved;
-        scratch->Verdicts[k] = entry;
-        scratch->Verdicts[11].Checksum = VerdictsChecksum(*scratch);
-        const auto *bytes = reinterpret_cast<const uint8_t *>(scratch->Verdicts.begin());
-        folder.write(kVerdictsFile, {bytes, bytes + sizeof scratch->Verdicts});
-    }
-    // Entries 1..10 as in memory; the checksum record follows the file last read.
-    bool sameVerdicts(const OneBased<TVerdictEntry, 11> &a) const
-    {
-        return std::memcmp(a.begin(), data->Verdicts.begin(), 10 * sizeof(TVerdictEntry)) == 0;
-    }
-
-    OneBased<TVerdictEntry, 11> saved{};
-};
-
-} // namespace
-
-TEST_F(VerdictFileTest, RoundTripsAndKeepsTheLastFiftyOfEachMember)
-{
+    writeClub({{"Аня", "a"}, {"Борис", "b"}});
+    loadAll();
+    TJudgedGame game{46000.0, 0, {}, 231.5, 12.25, {}};
+    for (game.Total = 1; game.Total <= 52; ++game.Total)
+        ASSERT_TRUE(AddJudgedGame(*data, Str17::fromText("Аня"), game));
+    EXPECT_FALSE(AddJudgedGame(*data, Str17::fromText("Япония"), game));
+    ASSERT_TRUE(files->SaveVerdicts());
+    const auto saved = data->Verdicts;
+    const auto bytesOf = [](const auto &verdicts) {
+        const auto *p = reinterpret_cast<const uint8_t *>(verdicts.begin());
+        return std::vector<uint8_t>(p, p + sizeof verdicts);
+    };
+    const std::vector<uint8_t> good = folder.read(kVerdictsFile);
+    restart();
     loadAll();
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_TRUE(sameVerdicts(saved));
-    const TVerdictEntry *anya = VerdictsOf(*data, Str17::fromText("Аня"));
-    ASSERT_NE(anya, nullptr);
-    ASSERT_EQ(anya->Count, 2);
-    EXPECT_EQ(anya->Games[2].Total, 202);
-    EXPECT_EQ(anya->Games[2].Costliest[1].Best.Combination, 10);
+    EXPECT_EQ(bytesOf(data->Verdicts), bytesOf(saved));
+    const TVerdictEntry &anya = data->Verdicts[1];
+    EXPECT_EQ(std::vector<int>({anya.Count, anya.Games[1].Total, anya.Games[50].Total}),
+              std::vector<int>({50, 3, 52}));
 
-    for (int32_t total = 1; total <= 50; ++total)
-        EXPECT_TRUE(AddJudgedGame(*data, Str17::fromText("Аня"), judgedGame(total)));
-    EXPECT_EQ(anya->Count, 50);
-    EXPECT_EQ(anya->Games[1].Total, 1) << "the two oldest went";
-    EXPECT_EQ(anya->Games[50].Total, 50);
-    EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Борис"))->Count, 1);
-    EXPECT_FALSE(AddJudgedGame(*data, Str17::fromText("Япония"), judgedGame(1)));
-    EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Япония")), nullptr);
-}
-
-TEST_F(VerdictFileTest, DamagedOrEditedFileIsKeptAsBadAndStartsEmpty)
-{
-    const std::vector<uint8_t> good = folder.read(kVerdictsFile);
-    struct Case {
-        const char *what;
-        std::size_t size;
-        std::size_t flipped; // a byte changed, or none past the end
-        const char *message;
-    };
-    const Case cases[] = {
-        {"truncated", good.size() - 1, good.size(), kBadVerdicts},
-        {"a record too many", good.size() + sizeof(TVerdictEntry), good.size(), kBadVerdicts},
-        {"empty", 0, 0, kBadVerdicts},
-        {"total edited", good.size(), offsetof(TVerdictEntry, Games) + 8, kEditedVerdicts},
-        {"last byte of entry 10 edited", good.size(), 10 * sizeof(TVerdictEntry) - 1,
-         kEditedVerdicts},
-        {"checksum edited", good.size(), 10 * sizeof(TVerdictEntry) + 20, kEditedVerdicts},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
+    // Cut, grown by a record, edited, or its checksum edited: kept as .bad, started empty.
+    const std::size_t none = good.size();
+    const std::pair<std::size_t, std::size_t> cases[] = {{good.size() - 1, none},
+                                                         {good.size() + 6424, none},
+                                                         {good.size(), 24 + 8},
+                                                         {good.size(), 10 * 6424 + 20}};
+    for (const auto &[size, flipped] : cases) {
         std::vector<uint8_t> bytes = good;
-        bytes.resize(c.size);
-        if (c.flipped < bytes.size())
-            bytes[c.flipped] ^= 0x21;
+        bytes.resize(size);
+        if (flipped < size)
+            bytes[flipped] ^= 0x21;
         folder.write(kVerdictsFile, bytes);
         restart();
         loadAll();
-        EXPECT_THAT(texts(), ElementsAre(c.message));
-        EXPECT_EQ(boxes.shown.at(0).kind, MessageBoxes::Kind::Warning);
+        EXPECT_THAT(texts(), ElementsAre(size == good.size() ? kEditedVerdicts : kBadVerdicts));
         EXPECT_EQ(folder.read("vertoxwn.stt.bad"), bytes);
-        EXPECT_TRUE(sameVerdicts({})) << "nothing of it is believed";
-        EXPECT_EQ(data->ClubCount, 2) << "the game plays on with its club";
-
-        restart();
-        loadAll();
-        EXPECT_TRUE(boxes.shown.empty()) << "an empty file was written in its place";
-        EXPECT_TRUE(sameVerdicts({}));
-        folder.write(kVerdictsFile, good);
+        EXPECT_EQ(folder.read(kVerdictsFile), std::vector<uint8_t>(good.size(), 0));
+        EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Аня")), nullptr);
     }
-}
 
-TEST_F(VerdictFileTest, NamesOutsideTheClubAreIgnoredAndDroppedAtTheNextWrite)
-{
-    TVerdictEntry stranger = saved[1];
-    stranger.Name = Str17::fromText("Чужой");
-    writeConsistent(3, stranger);
-    loadAll();
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Чужой")), nullptr);
-    EXPECT_TRUE(sameVerdicts(saved));
-    ASSERT_TRUE(files->SaveVerdicts());
-    restart();
-    loadAll();
-    EXPECT_TRUE(sameVerdicts(saved));
-    EXPECT_EQ(folder.read(kVerdictsFile).size(), sizeof saved);
-
-    // A count past fifty with its checksum made good is held to fifty.
-    TVerdictEntry overlong = saved[1];
-    overlong.Count = 200;
-    writeConsistent(1, overlong);
+    // A name outside the club is ignored and dropped at the next write; a count past fifty
+    // with its checksum made good is held to fifty.
+    data->Verdicts = saved;
+    data->Verdicts[2] = saved[1];
+    data->Verdicts[2].Name = Str17::fromText("Чужой");
+    data->Verdicts[1].Count = 200;
+    data->Verdicts[11].Checksum = VerdictsChecksum(*data);
+    folder.write(kVerdictsFile, bytesOf(data->Verdicts));
     restart();
     loadAll();
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(data->Verdicts[1].Count, 50);
+    EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Чужой")), nullptr);
+    ASSERT_TRUE(files->SaveVerdicts());
+    EXPECT_EQ(folder.read(kVerdictsFile), good);
 }
 
 TEST(SortRating, HighestFirstAndTiesByEntryNumber)
