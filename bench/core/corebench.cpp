@@ -73,11 +73,8 @@ BENCHMARK(BM_ComputerOnlyGame)->Unit(benchmark::kMicrosecond);
 // Loading all four files, then writing the three checked ones with a change in each.
 void BM_LoadAndSaveFiles(benchmark::State &state)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "vertoxbench";
-    std::filesystem::create_directories(folder);
-    auto data = std::make_unique<SharedData>();
-    AnsweringBoxes boxes;
-    DataFiles files(*data, boxes, folder);
+    BenchFiles bench("vertoxbench");
+    auto &[folder, data, boxes, files] = bench;
     files.LoadClub();
     files.LoadRating();
     files.LoadRecords();
@@ -95,18 +92,14 @@ void BM_LoadAndSaveFiles(benchmark::State &state)
         files.SaveRecords();
         files.SaveSlots();
     }
-    std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_LoadAndSaveFiles)->Unit(benchmark::kMicrosecond);
 
 // What the verdicts add to a start-up: loading a full file, ten members with fifty games each.
 void BM_LoadFullVerdicts(benchmark::State &state)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "vertoxbench-verdicts";
-    std::filesystem::create_directories(folder);
-    auto data = std::make_unique<SharedData>();
-    AnsweringBoxes boxes;
-    DataFiles files(*data, boxes, folder);
+    BenchFiles bench("vertoxbench-verdicts");
+    auto &[folder, data, boxes, files] = bench;
     for (int k = 1; k <= 10; ++k) {
         data->ClubNames[k] = Str17::fromText("Игрок " + std::to_string(k));
         data->ClubCount = uint8_t(k);
@@ -118,7 +111,6 @@ void BM_LoadFullVerdicts(benchmark::State &state)
         files.LoadVerdicts();
         benchmark::DoNotOptimize(data->Verdicts[10].Count);
     }
-    std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_LoadFullVerdicts)->Unit(benchmark::kMicrosecond);
 
