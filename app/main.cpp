@@ -36,12 +36,8 @@ int main(int argc, char **argv)
 
     QtMessageBoxes boxes;
     FolderLock folderLock(QString{});
-    if (!folderLock.acquire()) {
-        boxes.show(MessageBoxes::Kind::Error,
-                   "ВЕРТОКС уже запущен из этой папки.\r\nДве копии игры стерли бы результаты "
-                   "друг друга: продолжайте игру в открытом окне.");
+    if (!claimFolder(folderLock, boxes))
         return 1;
-    }
 
     SharedData data;
     SystemRandom random;

@@ -6,10 +6,13 @@
 #include "competition/tloadform.h"
 #include "competition/tnewform.h"
 #include "data/clubbook.h"
+#include "data/datafiles.h"
 #include "data/taddplayerform.h"
 #include "data/tclubform.h"
 #include "data/tpasswordform.h"
+#include "game/coachloader.h"
 #include "game/coachtable.h"
+#include "game/gamejudge.h"
 #include "game/soundboard.h"
 #include "game/tgameform.h"
 #include "results/tpraiseform.h"
@@ -46,6 +49,12 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     windows->m_aboutForm = new TAboutForm(main);
     windows->m_practiceForm = new TPracticeForm(s.data, main);
     windows->m_coachTable = std::make_unique<CoachTable>();
+    CoachTable &table = *windows->m_coachTable;
+    const auto cacheFile = s.files.pathOf(CoachTable::kCacheFile);
+    windows->m_judge = std::make_unique<GameJudge>(
+        GameJudge::Services{s.data, s.files, s.clock, table, [&table, cacheFile, main] {
+                                return LoadCoachTable(table, cacheFile, main);
+                            }});
 
     TMainForm::Companions companions;
     companions.gameForm = windows->m_gameForm.get();
@@ -60,6 +69,7 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     companions.aboutForm = windows->m_aboutForm;
     companions.practiceForm = windows->m_practiceForm;
     companions.coachTable = windows->m_coachTable.get();
+    companions.judge = windows->m_judge.get();
     main->setCompanions(companions);
     return windows;
 }

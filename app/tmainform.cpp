@@ -146,6 +146,7 @@ void TMainForm::FormCreate()
     files.LoadRecords();
     DrawRecordTables();
     files.LoadSlots();
+    files.LoadVerdicts();
 }
 
 void TMainForm::FormDestroy()
@@ -268,8 +269,13 @@ void TMainForm::ClubMenuItemClick()
 
 RoundServices TMainForm::roundServices()
 {
-    return {m_data,           m_services.files,        *m_companions.random,
-            m_services.boxes, *m_companions.passwords, m_companions.gameForm->game()};
+    return {m_data,
+            m_services.files,
+            *m_companions.random,
+            m_services.boxes,
+            *m_companions.passwords,
+            m_companions.gameForm->game(),
+            m_companions.judge};
 }
 
 void TMainForm::TurContinueButtonClick()
@@ -293,6 +299,7 @@ void TMainForm::ChamContinueButtonClick()
     if (busy() || !m_companions.gameForm || !m_companions.chamForm)
         return;
     m_championSheet->continueButton()->setEnabled(false);
+    m_championSheet->allCheckBox()->setEnabled(false);
     RoundServices services = roundServices();
     const ChampionshipOutcome outcome = PlayChampionshipRound(
         services, *m_companions.chamForm, m_championSheet->allCheckBox()->isChecked());

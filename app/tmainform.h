@@ -10,6 +10,7 @@
 
 class Clock;
 class DataFiles;
+class GameJudge;
 class MessageBoxes;
 class PasswordAsker;
 class QAction;
@@ -60,6 +61,7 @@ public:
         TPraiseForm *praiseForm = nullptr;
         TPracticeForm *practiceForm = nullptr;
         CoachTable *coachTable = nullptr;
+        GameJudge *judge = nullptr;
         QDialog *aboutForm = nullptr;
     };
 
