@@ -73,6 +73,10 @@ void keepDamagedCopy(const std::filesystem::path &path)
     std::filesystem::path copy = path;
     copy += ".bad";
     std::error_code error;
+#ifdef _WIN32
+    // MinGW's copy_file takes any two files for one and the same, so it never replaces one.
+    std::filesystem::remove(copy, error);
+#endif
     std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing,
                                error);
 }
