@@ -6,6 +6,7 @@
 #include "competition/tloadform.h"
 #include "competition/tnewform.h"
 #include "data/clubbook.h"
+#include "data/datafiles.h"
 #include "data/taddplayerform.h"
 #include "data/tclubform.h"
 #include "data/tpasswordform.h"
@@ -13,6 +14,7 @@
 #include "game/soundboard.h"
 #include "game/tgameform.h"
 #include "results/tpraiseform.h"
+#include "results/tstatform.h"
 
 ProgramWindows::ProgramWindows(std::unique_ptr<TMainForm> mainForm)
     : m_mainForm(std::move(mainForm))
@@ -46,6 +48,9 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     windows->m_aboutForm = new TAboutForm(main);
     windows->m_practiceForm = new TPracticeForm(s.data, main);
     windows->m_coachTable = std::make_unique<CoachTable>();
+    windows->m_data = &s.data;
+    windows->m_boxes = &s.boxes;
+    windows->m_coachCache = s.files.pathOf(CoachTable::kCacheFile);
 
     TMainForm::Companions companions;
     companions.gameForm = windows->m_gameForm.get();
@@ -60,6 +65,15 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     companions.aboutForm = windows->m_aboutForm;
     companions.practiceForm = windows->m_practiceForm;
     companions.coachTable = windows->m_coachTable.get();
+    companions.statForm = [w = windows.get()]() -> TStatForm & { return w->statForm(); };
     main->setCompanions(companions);
     return windows;
+}
+
+TStatForm &ProgramWindows::statForm()
+{
+    if (!m_statForm)
+        m_statForm =
+            new TStatForm({*m_data, *m_boxes, *m_coachTable, m_coachCache}, m_mainForm.get());
+    return *m_statForm;
 }

@@ -28,6 +28,7 @@ class TNewForm;
 class TPracticeForm;
 class CoachTable;
 class TPraiseForm;
+class TStatForm;
 enum class CompetitionKind;
 
 // The main window: loads every data file when created, shows the competitions, the rating and
@@ -61,6 +62,8 @@ public:
         TPracticeForm *practiceForm = nullptr;
         CoachTable *coachTable = nullptr;
         QDialog *aboutForm = nullptr;
+        // The statistics window, made on its first use.
+        std::function<TStatForm &()> statForm;
     };
 
     explicit TMainForm(Services services, QWidget *parent = nullptr);
@@ -121,6 +124,7 @@ private:
     void ExitMenuItemClick();
     void RecordMenuItemClick();
     void RaytingMenuItemClick();
+    void StatMenuItemClick();
     void HelpMenuItemClick();
     void InfoMenuitemClick();
     void AboutMenuItemClick();

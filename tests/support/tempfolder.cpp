@@ -29,3 +29,11 @@ void TempFolder::write(const char *name, const std::vector<uint8_t> &bytes) cons
     std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
 }
+
+std::map<std::string, std::vector<uint8_t>> TempFolder::contents() const
+{
+    std::map<std::string, std::vector<uint8_t>> files;
+    for (const auto &entry : std::filesystem::directory_iterator(m_path))
+        files[entry.path().filename().string()] = read(entry.path().filename().c_str());
+    return files;
+}
