@@ -32,10 +32,14 @@ PlotFrame::AxisScale scaleFor(double low, double high)
     return scale;
 }
 
+// Counted, not stepped: far from zero a step may be lost in the rounding of a stored value.
 template <typename Mark> void forEachMark(const PlotFrame::AxisScale &scale, Mark mark)
 {
-    for (double v = scale.low; v <= scale.high + scale.step / 2; v += scale.step)
-        mark(v, QString::number(std::llround(v)));
+    const double marks = std::min((scale.high - scale.low) / scale.step, 20.0);
+    for (int i = 0; i <= int(std::lround(marks)); ++i) {
+        const double v = scale.low + i * scale.step + 0.0; // never "-0"
+        mark(v, QString::number(v, 'f', 0));
+    }
 }
 
 } // namespace

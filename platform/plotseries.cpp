@@ -5,12 +5,16 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <cmath>
 
 PlotSeries::PlotSeries(Style style, QString name, QColor colour, std::vector<QPointF> points,
                        double barWidth)
     : m_style(style), m_name(std::move(name)), m_colour(std::move(colour)),
       m_points(std::move(points)), m_barWidth(barWidth)
 {
+    // A value beyond all numbers has no place on an axis.
+    std::erase_if(m_points,
+                  [](QPointF p) { return !std::isfinite(p.x()) || !std::isfinite(p.y()); });
 }
 
 QRectF PlotSeries::bounds() const

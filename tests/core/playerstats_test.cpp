@@ -1,6 +1,6 @@
-#include "data/datafiles.h"
-#include "data/ratingbook.h"
 #include "results/playerstats.h"
+
+#include "tests/support/ratingsupport.h"
 
 #include <gmock/gmock.h>
 
@@ -15,14 +15,7 @@ namespace
 class PlayerStatsTest : public ::testing::Test
 {
 protected:
-    PlayerStatsTest()
-    {
-        for (std::size_t e = 1; e <= 41; ++e)
-            ResetRatingEntry(data.Rating[e], e <= 30 ? Str17::fromText(ComputerNames[e]) : Str17{});
-        data.ClubCount = 2;
-        data.Rating[31].Name = Str17::fromText("Вася");
-        data.Rating[32].Name = Str17::fromText("Петя");
-    }
+    PlayerStatsTest() { ResetRatingWithMembers(data, {"Вася", "Петя"}); }
 
     TJudgedGame &judged(std::size_t slot, const char *name, std::size_t game)
     {

@@ -1,8 +1,8 @@
-#include "data/datafiles.h"
 #include "game/coachtable.h"
 #include "platform/plotframe.h"
 #include "results/tstatform.h"
 
+#include "tests/support/ratingsupport.h"
 #include "tests/ui/programfixture.h"
 
 #include <QApplication>
@@ -74,11 +74,7 @@ TEST_F(StatWindowTest, KeysChooseThePlayerAndNothingIsWritten)
     EXPECT_FALSE(windows->coachTable().ready());
 
     // Two members, the second ranked higher; the first has games the coach judged.
-    data->ClubCount = 2;
-    for (const auto &[entry, name] : {std::pair{31, "Вася"}, std::pair{32, "Петя"}}) {
-        data->ClubNames[std::size_t(entry - 30)] = Str17::fromText(name);
-        data->Rating[std::size_t(entry)].Name = Str17::fromText(name);
-    }
+    ResetRatingWithMembers(*data, {"Вася", "Петя"});
     data->Rating[31].Games = 2;
     data->Rating[31].TotalScore = 400;
     data->Rating[31].Last50[1] = 180;
@@ -98,8 +94,8 @@ TEST_F(StatWindowTest, KeysChooseThePlayerAndNothingIsWritten)
     lookAtStatistics([&](TStatForm *window) {
         EXPECT_EQ(window, first) << "one window, made once";
         EXPECT_EQ(chooser(window)->count(), 32);
-        EXPECT_EQ(chooser(window)->itemText(0), "Петя");
-        EXPECT_EQ(chooser(window)->currentText(), "Вася") << "the first club member";
+        EXPECT_EQ(chooser(window)->itemText(0).toStdString(), "Петя");
+        EXPECT_EQ(chooser(window)->currentText().toStdString(), "Вася") << "the first club member";
         EXPECT_EQ(described(window, "FormPlot").find("Очки последних 2 игр"), 0u);
         EXPECT_NE(described(window, "FormPlot").find("Лучшая игра по тренеру"), std::string::npos);
         EXPECT_TRUE(plot(window, "GivenAwayPlot")->isVisible());
@@ -124,7 +120,7 @@ TEST_F(StatWindowTest, KeysChooseThePlayerAndNothingIsWritten)
         key(Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), plot(window, "FormPlot"));
         key(Qt::Key_Up);
-        EXPECT_EQ(chooser(window)->currentText(), "Вася");
+        EXPECT_EQ(chooser(window)->currentText().toStdString(), "Вася");
     });
     std::filesystem::remove(folder.file("форма1.png"));
     EXPECT_EQ(folder.contents(), before) << "the data files are only read";
