@@ -21,10 +21,11 @@ void PaintGroups(QImage &picture, const GroupRows &groups, std::span<const int> 
     QPainter painter(&picture);
     painter.setFont(TableFont());
     const auto x = [&](int column) { return ColumnLeft(widths, column); };
+    const int width = int(picture.deviceIndependentSize().width());
     for (int g = 1; g <= 3; ++g) {
         const int top = kBlockHeight * (g - 1);
         painter.setPen(palette::green);
-        painter.drawLine(0, top + 5, picture.width() - 1, top + 5);
+        painter.drawLine(0, top + 5, width - 1, top + 5);
         // The heading sits on the line as a label on its own background.
         const std::string heading = std::to_string(g) + " группа";
         const QRect box = painter.fontMetrics().boundingRect(QString::fromStdString(heading));

@@ -35,15 +35,15 @@ QImage DrawCube(const GameScreen &screen, const DiePictures &pictures)
     return cube;
 }
 
-QImage DrawStandings(const GamePlayers &players, int count, const Standings &standings, bool shown)
+void PaintStandings(QImage &place, const GamePlayers &players, int count,
+                    const Standings &standings, bool shown)
 {
-    QImage place(kPlaceSize, QImage::Format_RGB32);
     place.fill(palette::navy);
     QPainter painter(&place);
     painter.setPen(palette::yellow);
     painter.drawRect(0, 0, kPlaceSize.width() - 1, kPlaceSize.height() - 1);
     if (!shown || count < 1)
-        return place;
+        return;
 
     const int32_t leader = players[standings[1]].sheet[kTotalCell];
     for (int a = 1; a <= count; ++a) {
@@ -58,7 +58,6 @@ QImage DrawStandings(const GamePlayers &players, int count, const Standings &sta
         drawTextAt(painter, 32, top, player.isHuman() ? palette::lime : palette::aqua,
                    player.name.text());
     }
-    return place;
 }
 
 } // namespace gamepictures

@@ -24,6 +24,7 @@ QImage DrawCube(const GameScreen &screen, const DiePictures &pictures);
 
 // The framed standings: place, name, total and the gap to the leader, one row per player.
 // Before the first standings of a game only the frame is drawn.
-QImage DrawStandings(const GamePlayers &players, int count, const Standings &standings, bool shown);
+void PaintStandings(QImage &place, const GamePlayers &players, int count,
+                    const Standings &standings, bool shown);
 
 } // namespace gamepictures

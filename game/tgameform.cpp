@@ -269,8 +269,10 @@ void TGameForm::refresh()
     }
     m_cubeImage->setPicture(gamepictures::DrawCube(screen, m_pictures));
     m_cubeImage->setCursor(screen.diceClickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    m_placeImage->setPicture(gamepictures::DrawStandings(
-        m_game.players, m_game.playerCount, m_game.standings(), screen.standingsShown));
+    m_placeImage->redraw([this, shown = screen.standingsShown](QImage &place) {
+        gamepictures::PaintStandings(place, m_game.players, m_game.playerCount, m_game.standings(),
+                                     shown);
+    });
 
     m_goButton->setText(toQt(screen.goButton.caption));
     m_goButton->setEnabled(screen.goButton.enabled);

@@ -11,14 +11,15 @@ PictureBox::PictureBox(QSize size, QWidget *parent) : QWidget(parent)
 
 void PictureBox::setPicture(QImage picture)
 {
-    m_pending = nullptr;
+    m_draw = nullptr;
     m_picture = std::move(picture);
     update();
 }
 
 void PictureBox::redraw(std::function<void(QImage &)> draw)
 {
-    m_pending = std::move(draw);
+    m_draw = std::move(draw);
+    m_drawn = false;
     if (isVisible()) {
         drawPending();
         update();
@@ -33,11 +34,14 @@ const QImage &PictureBox::picture() const
 
 void PictureBox::drawPending() const
 {
-    if (!m_pending)
+    const qreal ratio = devicePixelRatioF();
+    if (!m_draw || (m_drawn && m_picture.devicePixelRatio() == ratio))
         return;
-    const auto draw = std::move(m_pending);
-    m_pending = nullptr;
-    draw(m_picture);
+    QImage picture(size() * ratio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
+    m_draw(picture);
+    m_picture = std::move(picture);
+    m_drawn = true;
 }
 
 void PictureBox::showEvent(QShowEvent *event)

@@ -13,8 +13,11 @@ class PictureBox : public QWidget
 public:
     PictureBox(QSize size, QWidget *parent);
 
+    // Shows a ready picture as it is, enlarged on a screen of a higher pixel ratio.
     void setPicture(QImage picture);
-    // Draws on the picture in place and shows the result. A hidden box draws when it is first
+    // Draws the picture with draw, which paints all of it, and shows the result. The picture holds
+    // the pixels of the screen the box is on, so text stays sharp at any scale, and is drawn again
+    // when the box moves to a screen of another pixel ratio. A hidden box draws when it is first
     // shown or read, so pages nobody looks at cost nothing at start-up.
     void redraw(std::function<void(QImage &)> draw);
     const QImage &picture() const;
@@ -31,5 +34,6 @@ private:
     void drawPending() const;
 
     mutable QImage m_picture;
-    mutable std::function<void(QImage &)> m_pending;
+    std::function<void(QImage &)> m_draw;
+    mutable bool m_drawn = true;
 };

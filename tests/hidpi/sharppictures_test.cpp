@@ -1,0 +1,50 @@
+#include "app/standingssheet.h"
+
+#include "tests/ui/pixels.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+// Runs on the offscreen screens of screens.json: pixel ratio 1, then 2.
+TEST(SharpPictures, StandingsAreDrawnAtTheRatioOfTheirScreen)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    ASSERT_EQ(screens.size(), 2);
+    const bool firstDense = screens[0]->devicePixelRatio() == 2;
+    SharedData data;
+    TSaveSlot &slot = data.Slots[1];
+    slot.Title = Str21::fromText("Весна");
+    slot.Tur = {{}, {}, 1, 10, 3, 3, 1};
+    for (std::size_t p = 1; p <= 3; ++p) {
+        slot.Names[p] = Str17::fromText(ComputerNames[p]);
+        slot.Tur.TurTotal[p] = 300 - 50 * int(p);
+    }
+    data.CurTurSlot = 1;
+    QWidget page;
+    StandingsSheet *sheet = makeTurnirSheet(&page);
+    sheet->drawStandings(data, false);
+    page.show();
+    const auto pictureOn = [&](QScreen *screen) {
+        page.move(screen->geometry().topLeft());
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return page.devicePixelRatioF() == screen->devicePixelRatio(); }));
+        return sheet->picture();
+    };
+    const QImage sharp = pictureOn(screens[firstDense ? 0 : 1]);
+    const QImage plain = pictureOn(screens[firstDense ? 1 : 0]);
+
+    EXPECT_EQ(plain.size(), QSize(529, 225));
+    EXPECT_EQ(sharp.size(), plain.size() * 2);
+    EXPECT_NE(sharp, plain.scaled(sharp.size()));
+    // Laid out as at ratio 1 in twice the pixels: each score ends where it did.
+    for (int row = 1; row <= 3; ++row) {
+        const QRect score(290, row * 20 - 18, 120, 18);
+        const int plainRight = rightmostColour(plain, score, Qt::yellow);
+        EXPECT_GT(plainRight, score.left()) << row;
+        const QRect doubled(score.topLeft() * 2, score.size() * 2);
+        EXPECT_NEAR(rightmostColour(sharp, doubled, Qt::yellow), 2 * plainRight, 2) << row;
+    }
+}
