@@ -1,4 +1,6 @@
 #include "app/standingssheet.h"
+#include "platform/palette.h"
+#include "platform/plotframe.h"
 
 #include "tests/ui/pixels.h"
 
@@ -47,4 +49,30 @@ TEST(SharpPictures, StandingsAreDrawnAtTheRatioOfTheirScreen)
         const QRect doubled(score.topLeft() * 2, score.size() * 2);
         EXPECT_NEAR(rightmostColour(sharp, doubled, Qt::yellow), 2 * plainRight, 2) << row;
     }
+}
+
+TEST(SharpPictures, PlotsAreDrawnAtTheRatioOfTheirScreen)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    ASSERT_EQ(screens.size(), 2);
+    PlotFrame plot("Форма");
+    plot.setSeries({{PlotSeries::Style::PointsAndLine,
+                     "очки",
+                     palette::yellow,
+                     {{1, 150}, {2, 230}, {3, 190}}}});
+    plot.resize(plot.sizeHint());
+    plot.show();
+    std::vector<QImage> shots;
+    for (QScreen *screen : screens) {
+        plot.move(screen->geometry().topLeft());
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return plot.devicePixelRatioF() == screen->devicePixelRatio(); }));
+        shots.push_back(plot.grab().toImage());
+    }
+    const bool firstDense = screens[0]->devicePixelRatio() == 2;
+    const QImage &sharp = shots[firstDense ? 0 : 1];
+    const QImage &plain = shots[firstDense ? 1 : 0];
+    EXPECT_EQ(plain.size(), plot.sizeHint());
+    EXPECT_EQ(sharp.size(), plain.size() * 2);
+    EXPECT_NE(sharp, plain.scaled(sharp.size()));
 }

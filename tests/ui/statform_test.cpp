@@ -56,13 +56,18 @@ TEST_F(StatWindowTest, KeysChooseThePlayerAndNothingIsWritten)
     EXPECT_FALSE(windows->coachTable().ready());
     const auto before = folder.contents();
 
-    // The first look asks the coach, and the player stops him: no best-play line.
+    // A look during a game leaves the coach alone; the first look after it asks him, and the
+    // player stops him: no best-play line.
+    data->gameRunning = true;
+    lookAtStatistics([&](TStatForm *) {});
+    data->gameRunning = false;
     bool coachAsked = false;
     whenModal("", [&](QWidget *progress) {
         coachAsked = true;
         QTest::keyClick(progress, Qt::Key_Escape);
     });
     lookAtStatistics([&](TStatForm *window) {
+        EXPECT_TRUE(coachAsked);
         EXPECT_EQ(QApplication::focusWidget(), chooser(window));
         ASSERT_EQ(chooser(window)->count(), 30) << "the computer players, the club is empty";
         EXPECT_EQ(chooser(window)->currentText().toStdString(),
