@@ -145,6 +145,7 @@ void TStatForm::showStatistics()
         LoadCoachTable(m_services.coachTable, m_services.coachCache, parentWidget());
     }
     fill();
+    adjustSize();
     centreOnScreen(this);
     m_playerCombo->setFocus();
     exec();
