@@ -10,7 +10,9 @@
 #include "data/taddplayerform.h"
 #include "data/tclubform.h"
 #include "data/tpasswordform.h"
+#include "game/coachloader.h"
 #include "game/coachtable.h"
+#include "game/gamejudge.h"
 #include "game/soundboard.h"
 #include "game/tgameform.h"
 #include "results/tpraiseform.h"
@@ -48,9 +50,15 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     windows->m_aboutForm = new TAboutForm(main);
     windows->m_practiceForm = new TPracticeForm(s.data, main);
     windows->m_coachTable = std::make_unique<CoachTable>();
+    CoachTable &table = *windows->m_coachTable;
+    const auto cacheFile = s.files.pathOf(CoachTable::kCacheFile);
+    windows->m_judge = std::make_unique<GameJudge>(
+        GameJudge::Services{s.data, s.files, s.clock, table, [&table, cacheFile, main] {
+                                return LoadCoachTable(table, cacheFile, main);
+                            }});
     windows->m_data = &s.data;
     windows->m_boxes = &s.boxes;
-    windows->m_coachCache = s.files.pathOf(CoachTable::kCacheFile);
+    windows->m_coachCache = cacheFile;
 
     TMainForm::Companions companions;
     companions.gameForm = windows->m_gameForm.get();
@@ -65,6 +73,7 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     companions.aboutForm = windows->m_aboutForm;
     companions.practiceForm = windows->m_practiceForm;
     companions.coachTable = windows->m_coachTable.get();
+    companions.judge = windows->m_judge.get();
     companions.statForm = [w = windows.get()]() -> TStatForm & { return w->statForm(); };
     main->setCompanions(companions);
     return windows;

@@ -10,6 +10,7 @@
 
 class ClubBook;
 class CoachTable;
+class GameJudge;
 class Clock;
 class EventPump;
 class RandomSource;
@@ -76,6 +77,7 @@ private:
     TPracticeForm *m_practiceForm = nullptr;
     // The coach's table, made on first need and shared by every window that asks the coach.
     std::unique_ptr<CoachTable> m_coachTable;
+    std::unique_ptr<GameJudge> m_judge;
     TStatForm *m_statForm = nullptr;
     // What the statistics window is made with when first asked for.
     const SharedData *m_data = nullptr;

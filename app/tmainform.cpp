@@ -149,6 +149,7 @@ void TMainForm::FormCreate()
     files.LoadRecords();
     DrawRecordTables();
     files.LoadSlots();
+    files.LoadVerdicts();
 }
 
 void TMainForm::FormDestroy()
@@ -271,8 +272,13 @@ void TMainForm::ClubMenuItemClick()
 
 RoundServices TMainForm::roundServices()
 {
-    return {m_data,           m_services.files,        *m_companions.random,
-            m_services.boxes, *m_companions.passwords, m_companions.gameForm->game()};
+    return {m_data,
+            m_services.files,
+            *m_companions.random,
+            m_services.boxes,
+            *m_companions.passwords,
+            m_companions.gameForm->game(),
+            m_companions.judge};
 }
 
 void TMainForm::TurContinueButtonClick()

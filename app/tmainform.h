@@ -10,6 +10,7 @@
 
 class Clock;
 class DataFiles;
+class GameJudge;
 class MessageBoxes;
 class PasswordAsker;
 class QAction;
@@ -61,6 +62,7 @@ public:
         TPraiseForm *praiseForm = nullptr;
         TPracticeForm *practiceForm = nullptr;
         CoachTable *coachTable = nullptr;
+        GameJudge *judge = nullptr;
         QDialog *aboutForm = nullptr;
         // The statistics window, made on its first use.
         std::function<TStatForm &()> statForm;

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "data/datafiles.h"
 #include "game/gameview.h"
 #include "platform/answeringboxes.h"
 #include "platform/clock.h"
 #include "platform/sounddevice.h"
+
+#include <filesystem>
+#include <memory>
 
 // A view for games nobody watches: computer-only games and scripted play.
 class UnseenView : public GameView
@@ -32,4 +36,18 @@ public:
     bool isPlaying() const override { return false; }
     void stop() override {}
     void close() override {}
+};
+
+// Shared records with their files in a temporary folder of the given name, removed afterwards.
+struct BenchFiles {
+    explicit BenchFiles(const char *name) : folder(std::filesystem::temp_directory_path() / name)
+    {
+        std::filesystem::create_directories(folder);
+    }
+    ~BenchFiles() { std::filesystem::remove_all(folder); }
+
+    std::filesystem::path folder;
+    std::unique_ptr<SharedData> data = std::make_unique<SharedData>();
+    AnsweringBoxes boxes;
+    DataFiles files{*data, boxes, folder};
 };

@@ -2,6 +2,7 @@
 
 #include "competition/ballstable.h"
 #include "competition/groups.h"
+#include "competition/roundgame.h"
 #include "competition/roundservices.h"
 #include "competition/seating.h"
 #include "competition/slotrules.h"
@@ -61,7 +62,7 @@ void ChampionshipRound::playGroup(int group)
     game.players = seats;
     const std::string caption = "Чемпионат(" + std::to_string(s.Cham.RoundsPlayed + 1) + " тур, " +
                                 std::to_string(group) + " группа)";
-    const DiceGame::Result result = game.PlayGame(AnyHumanSeated(seats, n), caption);
+    const DiceGame::Result result = PlayRoundGame(m_services, AnyHumanSeated(seats, n), caption);
     m_enabled = true;
     if (result.quit)
         return; // the same group plays again with the next "Дальше"

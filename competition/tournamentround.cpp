@@ -1,5 +1,6 @@
 #include "competition/tournamentround.h"
 
+#include "competition/roundgame.h"
 #include "competition/roundservices.h"
 #include "competition/seating.h"
 #include "competition/slotrules.h"
@@ -34,7 +35,7 @@ TournamentOutcome PlayTournamentRound(RoundServices &s)
     s.game.playerCount = count;
     s.game.players = seats;
     const std::string caption = "Турнир(" + std::to_string(tur.RoundsPlayed + 1) + " тур)";
-    const DiceGame::Result result = s.game.PlayGame(tur.HumanCount != 0, caption);
+    const DiceGame::Result result = PlayRoundGame(s, tur.HumanCount != 0, caption);
     outcome.gamePlayed = true;
     outcome.recordsChanged = result.recordsChanged;
     if (result.quit)

@@ -80,6 +80,15 @@ uint32_t slotTerms(const RecordBytes<TSaveSlot> &s)
     return sum;
 }
 
+// Every byte counts, weighted by its place so that moved bytes are noticed too.
+uint32_t verdictTerms(const RecordBytes<TVerdictEntry> &e)
+{
+    uint32_t sum = 0;
+    for (std::size_t j = 0; j < sizeof(TVerdictEntry); ++j)
+        sum += w(int(j % 61) + 1) * e.b(j);
+    return sum;
+}
+
 template <typename Record, std::size_t N>
 int32_t sumOver(const OneBased<Record, N> &records, std::size_t covered,
                 uint32_t (*terms)(const RecordBytes<Record> &))
@@ -105,4 +114,9 @@ int32_t RecordsChecksum(const SharedData &data)
 int32_t SlotsChecksum(const SharedData &data)
 {
     return sumOver(data.Slots, 10, slotTerms);
+}
+
+int32_t VerdictsChecksum(const SharedData &data)
+{
+    return sumOver(data.Verdicts, 10, verdictTerms);
 }

@@ -2,7 +2,8 @@
 
 #include "data/shareddata.h"
 
-// Sums that notice hand editing of the three checked files; they wrap like 32-bit integers.
+// Sums that notice hand editing of the checked files; they wrap like 32-bit integers.
 int32_t RatingChecksum(const SharedData &data);
 int32_t RecordsChecksum(const SharedData &data);
 int32_t SlotsChecksum(const SharedData &data);
+int32_t VerdictsChecksum(const SharedData &data);

@@ -76,7 +76,12 @@ bool ClubBook::RemoveMember(int k)
     }
     m_data.ClubCount = uint8_t(count - 1);
     ResetRatingEntry(m_data.Rating[30 + count], Str17{});
-    return commitRating(before, fileBefore);
+    if (!commitRating(before, fileBefore))
+        return false;
+    // The member's verdicts leave with them; a failed write is reported and they are dropped
+    // at the next start instead.
+    m_files.SaveVerdicts();
+    return true;
 }
 
 bool ClubBook::readClubFile(std::vector<uint8_t> &file)

@@ -28,7 +28,7 @@ public:
     // Appends a member with a fresh rating entry; false when the club is full or a write failed.
     bool AddMember(const Str17 &name, const Str17 &password);
     // Removes member k (1-based) whose password was already accepted; the later members move
-    // down one place with their rating entries.
+    // down one place with their rating entries. The member's verdicts go with them.
     bool RemoveMember(int k);
 
 private:

@@ -4,9 +4,11 @@
 #include "data/clubrecord.h"
 #include "data/rankorder.h"
 #include "data/ratingbook.h"
+#include "data/verdictbook.h"
 #include "platform/filestore.h"
 #include "platform/messageboxes.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace
@@ -30,6 +32,14 @@ template <std::size_t N> void clampNames(OneBased<TSaveSlot, N> &slots)
         const std::size_t names = slot.IsCham ? 30 : 10;
         for (std::size_t k = 1; k <= names; ++k)
             slot.Names[k].clampLength();
+    }
+}
+
+template <std::size_t N> void clampNames(OneBased<TVerdictEntry, N> &entries)
+{
+    for (auto &entry : entries) {
+        entry.Name.clampLength();
+        entry.Count = std::min(entry.Count, kJudgedGamesKept);
     }
 }
 
@@ -211,6 +221,30 @@ void DataFiles::LoadSlots()
         SaveSlots();
 }
 
+void DataFiles::LoadVerdicts()
+{
+    // Older game folders and a first start have no verdicts yet: nothing to warn about.
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(pathOf(kVerdictsFile), error))) {
+        m_data.Verdicts = {};
+        SaveVerdicts();
+        return;
+    }
+    static const Messages messages{
+        "Не удается открыть файл с оценками тренера!\r\nОценки тренера обнулятся.",
+        "Испорченный файл с оценками тренера!\r\nОценки тренера обнулятся.",
+        "Файл с оценками тренера изменялся вручную!\r\nОценки тренера обнулятся."};
+    const Load load = loadChecked(kVerdictsFile, m_data.Verdicts, messages, VerdictsChecksum,
+                                  &TVerdictEntry::Checksum);
+    if (load == Load::Ok) {
+        KeepClubVerdicts(m_data);
+        return;
+    }
+    m_data.Verdicts = {};
+    if (load != Load::Held)
+        SaveVerdicts();
+}
+
 bool DataFiles::SaveClub(const std::vector<uint8_t> &records)
 {
     return save(kClubFile, records.data(), records.size());
@@ -232,6 +266,13 @@ bool DataFiles::SaveSlots()
 {
     m_data.Slots[11].Checksum = SlotsChecksum(m_data);
     return save(kSlotsFile, m_data.Slots.begin(), sizeof m_data.Slots);
+}
+
+bool DataFiles::SaveVerdicts()
+{
+    KeepClubVerdicts(m_data);
+    m_data.Verdicts[11].Checksum = VerdictsChecksum(m_data);
+    return save(kVerdictsFile, m_data.Verdicts.begin(), sizeof m_data.Verdicts);
 }
 
 void SortRating(SharedData &data)

@@ -13,8 +13,10 @@ constexpr const char *kClubFile = "vertoxwn.clb";
 constexpr const char *kRatingFile = "vertoxwn.ray";
 constexpr const char *kRecordsFile = "vertoxwn.rec";
 constexpr const char *kSlotsFile = "vertoxwn.sav";
+// The coach's verdicts on real games: a file of our own, not one of the four data files.
+constexpr const char *kVerdictsFile = "vertoxwn.stt";
 
-// The four data files: loading with recovery at start-up, and the writers the game calls.
+// The data files: loading with recovery at start-up, and the writers the game calls.
 // Files are opened by bare name in the folder given (the working folder by default).
 class DataFiles
 {
@@ -25,11 +27,15 @@ public:
     void LoadRating();
     void LoadRecords();
     void LoadSlots();
+    // After the club: only its members' verdicts are kept. A missing file is made silently.
+    void LoadVerdicts();
 
     // Each rewrites its whole file; a failed write is reported and the program goes on.
     bool SaveRating();
     bool SaveRecords();
     bool SaveSlots();
+    // Drops the verdicts of names that left the club before writing.
+    bool SaveVerdicts();
     // The club file is built by the club, record by record; this writes all of it.
     bool SaveClub(const std::vector<uint8_t> &records);
 

@@ -15,8 +15,8 @@ constexpr uint8_t kWrittenChoice = 2;
 // A decision, the member's or best play's in its place.
 struct TJudgedChoice {
     uint8_t Kind;              // kKeptChoice or kWrittenChoice
-    uint8_t Combination;       // written: 1..16; kept: 0
-    OneBased<uint8_t, 5> Dice; // the kept hand, sorted, 0 past its end
+    uint8_t Combination;       // written, or all five dice kept to stop: 1..16; otherwise 0
+    OneBased<uint8_t, 5> Dice; // the kept hand, or the hand written from; sorted, 0 past its end
     uint8_t Padding[1];
 };
 

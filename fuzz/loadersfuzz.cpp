@@ -1,10 +1,11 @@
 // Feeds arbitrary bytes to the data file loaders: the first byte picks one file, or a whole
-// start-up whose four files are cut from the rest. Whatever the content, loading must stay
+// start-up whose files are cut from the rest. Whatever the content, loading must stay
 // inside the records and leave sane data.
 #include "competition/slotrules.h"
 #include "competition/standings.h"
 #include "data/checksums.h"
 #include "data/datafiles.h"
+#include "data/verdictbook.h"
 #include "platform/answeringboxes.h"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ std::vector<uint8_t> take(const uint8_t *&bytes, std::size_t &size, std::size_t 
     return part;
 }
 
-// Cuts the four files from the input with their checksums made to hold, so that the booking
+// Cuts the files from the input with their checksums made to hold, so that the booking
 // of interrupted games and the slot checks run on whatever the records contain.
 void writeStartUpFiles(const uint8_t *bytes, std::size_t size)
 {
@@ -82,6 +83,26 @@ void writeStartUpFiles(const uint8_t *bytes, std::size_t size)
     std::memcpy(scratch->Slots.begin(), slots.data(), slots.size());
     scratch->Slots[11].Checksum = SlotsChecksum(*scratch);
     writeFile(kSlotsFile, reinterpret_cast<const uint8_t *>(scratch->Slots.begin()), slots.size());
+
+    auto verdicts = take(bytes, size, sizeof scratch->Verdicts);
+    std::memcpy(scratch->Verdicts.begin(), verdicts.data(), verdicts.size());
+    scratch->Verdicts[11].Checksum = VerdictsChecksum(*scratch);
+    writeFile(kVerdictsFile, reinterpret_cast<const uint8_t *>(scratch->Verdicts.begin()),
+              verdicts.size());
+}
+
+// Only club members keep verdicts, each at most fifty games.
+void checkVerdicts(const SharedData &data)
+{
+    for (const TVerdictEntry &entry : data.Verdicts) {
+        check(entry.Name.Length <= 17 && entry.Count <= kJudgedGamesKept);
+        if (entry.Name.empty())
+            continue;
+        bool member = false;
+        for (int k = 1; k <= data.ClubCount; ++k)
+            member = member || data.ClubNames[k] == entry.Name;
+        check(member && VerdictsOf(data, entry.Name) == &entry);
+    }
 }
 
 template <std::size_t N> void checkPermutation(const OneBased<uint8_t, N> &order, int count)
@@ -99,6 +120,8 @@ void startUp(SharedData &data, DataFiles &loader)
     loader.LoadRating();
     loader.LoadRecords();
     loader.LoadSlots();
+    loader.LoadVerdicts();
+    checkVerdicts(data);
     for (int k = 1; k <= data.ClubCount; ++k)
         check(data.Rating[30 + k].Status[1] != kInGame);
     for (std::size_t s = 1; s <= 10; ++s) {
@@ -122,8 +145,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, std::size_t size)
 {
     if (size == 0)
         return 0;
-    static const char *const files[] = {kClubFile, kRatingFile, kRecordsFile, kSlotsFile};
-    const int mode = bytes[0] % 5;
+    static const char *const files[] = {kClubFile,  kRatingFile, kRecordsFile,
+                                        kSlotsFile, nullptr,     kVerdictsFile};
+    const int mode = bytes[0] % 6;
     if (mode == 4)
         writeStartUpFiles(bytes + 1, size - 1);
     else
@@ -152,6 +176,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, std::size_t size)
         break;
     case 4:
         startUp(*data, loader);
+        break;
+    case 5:
+        loader.LoadClub();
+        loader.LoadVerdicts();
+        checkVerdicts(*data);
         break;
     default:
         loader.LoadSlots();

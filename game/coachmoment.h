@@ -14,13 +14,14 @@ struct TurnMoment {
     std::vector<uint8_t> thrown; // the free dice on the table
 };
 
-// Told of every choice a human makes in a game, before it takes effect.
+// Told of every choice a human makes in a game, before it takes effect; player is the seat
+// (1..10) that chose, as several club members may share a game.
 class MoveWatcher
 {
 public:
     virtual ~MoveWatcher() = default;
     // After throw 1 or 2: the dice held among the thrown ones when throwing on (or stopping).
-    virtual void keepChosen(int turn, const TurnMoment &moment,
+    virtual void keepChosen(int player, int turn, const TurnMoment &moment,
                             const std::vector<uint8_t> &held) = 0;
-    virtual void writeChosen(int turn, const TurnMoment &moment, int combination) = 0;
+    virtual void writeChosen(int player, int turn, const TurnMoment &moment, int combination) = 0;
 };

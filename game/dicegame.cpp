@@ -128,7 +128,7 @@ void DiceGame::go()
                 if (m_held[position])
                     held.push_back(m_faces[position]);
             }
-            m_watcher->keepChosen(m_turn, moment(), held);
+            m_watcher->keepChosen(m_current, m_turn, moment(), held);
         }
         throwStep();
     } else {
@@ -377,7 +377,7 @@ void DiceGame::write(int combination)
     if (value < 0 && !m_boxes.askYesNo("Вы хотите списать?"))
         return;
     if (m_watcher)
-        m_watcher->writeChosen(m_turn, moment(), combination);
+        m_watcher->writeChosen(m_current, m_turn, moment(), combination);
     for (int c = 1; c <= kCombinations; ++c) {
         if (m_screen.writeEnabled[c]) {
             m_screen.writePicture[c] = GameScreen::WritePicture::Write;

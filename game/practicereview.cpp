@@ -17,13 +17,13 @@ bool sameMove(const CoachMove &a, const CoachMove &b)
 
 } // namespace
 
-void PracticeReview::keepChosen(int turn, const TurnMoment &moment,
+void PracticeReview::keepChosen(int, int turn, const TurnMoment &moment,
                                 const std::vector<uint8_t> &held)
 {
     weigh(turn, moment, Coach::keepMove(moment, held));
 }
 
-void PracticeReview::writeChosen(int turn, const TurnMoment &moment, int combination)
+void PracticeReview::writeChosen(int, int turn, const TurnMoment &moment, int combination)
 {
     CoachMove chosen;
     chosen.kind = CoachMove::Kind::Write;

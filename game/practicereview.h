@@ -21,8 +21,10 @@ class PracticeReview : public MoveWatcher
 public:
     explicit PracticeReview(Coach &coach) : m_coach(coach) {}
 
-    void keepChosen(int turn, const TurnMoment &moment, const std::vector<uint8_t> &held) override;
-    void writeChosen(int turn, const TurnMoment &moment, int combination) override;
+    // The player is not asked: everything the review is told is weighed.
+    void keepChosen(int player, int turn, const TurnMoment &moment,
+                    const std::vector<uint8_t> &held) override;
+    void writeChosen(int player, int turn, const TurnMoment &moment, int combination) override;
 
     const std::vector<ReviewedChoice> &choices() const { return m_choices; }
     double givenAway() const;

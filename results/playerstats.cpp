@@ -123,8 +123,8 @@ std::vector<std::string> FigureLines(const PlayerStats &stats)
     }
     if (!stats.givenAway.empty()) {
         lines.push_back("Игр разобрал тренер: " + std::to_string(stats.givenAway.size()));
-        lines.push_back("Отдано выбором: " + PointsText(stats.averageGivenAway) + " очка за игру");
-        lines.push_back("Удача: " + signedPoints(stats.averageLuck) + " очка за игру");
+        lines.push_back("Отдано очков: " + PointsText(stats.averageGivenAway) + " за игру");
+        lines.push_back("Везение: " + signedPoints(stats.averageLuck) + " очка за игру");
     }
     return lines;
 }
@@ -161,8 +161,8 @@ std::string GivenAwayDescription(const PlayerStats &stats)
 {
     if (stats.givenAway.empty())
         return "Тренер еще не разбирал игр этого игрока";
-    return "Отдано выбором в последних " + std::to_string(stats.givenAway.size()) +
+    return "Отдано очков в последних " + std::to_string(stats.givenAway.size()) +
            " разобранных играх: " + joined(stats.givenAway, "; ", PointsText) + ". В среднем " +
-           PointsText(stats.averageGivenAway) + " очка за игру; удача в среднем " +
+           PointsText(stats.averageGivenAway) + " за игру; везение в среднем " +
            signedPoints(stats.averageLuck) + " очка за игру.";
 }

@@ -100,7 +100,7 @@ TStatForm::TStatForm(Services services, QWidget *parent)
     m_plots = new QWidget;
     m_formPlot = plot("FormPlot", "Форма", m_plots);
     m_spreadPlot = plot("SpreadPlot", "Разброс", m_plots);
-    m_givenAwayPlot = plot("GivenAwayPlot", "Отдано выбором", m_plots);
+    m_givenAwayPlot = plot("GivenAwayPlot", "Отдано очков", m_plots);
     auto *plots = new QVBoxLayout(m_plots);
     plots->setContentsMargins(0, 0, 0, 0);
     for (PlotFrame *frame : {m_formPlot, m_spreadPlot, m_givenAwayPlot})

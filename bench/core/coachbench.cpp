@@ -4,6 +4,7 @@
 #include "game/coachtable.h"
 #include "game/computerplayer.h"
 #include "game/dicegame.h"
+#include "game/gamejudge.h"
 #include "game/gameview.h"
 #include "platform/clock.h"
 #include "platform/messageboxes.h"
@@ -98,26 +99,36 @@ int32_t coachedGame(DiceGame &game, Coach &coach, const bool &running)
     return game.players[1].sheet[kTotalCell];
 }
 
+// One player alone at a practice table, nothing shown or written.
+struct SoloTable {
+    SoloTable()
+    {
+        game.setPractice(true);
+        game.playerCount = 1;
+        game.players[1].name = Str17::fromText("Тренер");
+        data->CurDifficulty = 5;
+    }
+    int32_t play(Coach &coach) { return coachedGame(game, coach, data->gameRunning); }
+
+    std::unique_ptr<SharedData> data = std::make_unique<SharedData>();
+    AnsweringBoxes boxes{true};
+    BenchClock clock;
+    UnseenView view;
+    SystemRandom random{20261208};
+    DataFiles files{*data, boxes, std::filesystem::temp_directory_path() / "vertox-coachbench"};
+    DiceGame game{{*data, files, random, boxes, clock}, view};
+};
+
 // The coach's mean over many games through DiceGame against the table's value for a fresh
 // sheet: they must agree within the statistical error.
 void BM_CoachedGames(benchmark::State &state)
 {
-    auto data = std::make_unique<SharedData>();
-    AnsweringBoxes boxes{true};
-    BenchClock clock;
-    UnseenView view;
-    SystemRandom random(20261208);
-    DataFiles files(*data, boxes, std::filesystem::temp_directory_path() / "vertox-coachbench");
-    DiceGame game({*data, files, random, boxes, clock}, view);
-    game.setPractice(true);
-    game.playerCount = 1;
-    game.players[1].name = Str17::fromText("Тренер");
-    data->CurDifficulty = 5;
+    SoloTable table;
     Coach coach(sharedTable());
     double sum = 0, squares = 0;
     int games = 0;
     for (auto _ : state) {
-        const double total = coachedGame(game, coach, data->gameRunning);
+        const double total = table.play(coach);
         sum += total;
         squares += total * total;
         ++games;
@@ -131,6 +142,22 @@ void BM_CoachedGames(benchmark::State &state)
     state.counters["z"] = (mean - coach.freshTotal()) / error;
 }
 BENCHMARK(BM_CoachedGames)->Iterations(20000)->Unit(benchmark::kMillisecond);
+
+// The verdict on one game once the table exists: every recorded choice weighed by a coach who
+// starts cold, as after a round. It must stay far below a noticeable pause (50 ms).
+void BM_JudgeGame(benchmark::State &state)
+{
+    SoloTable table;
+    ChoiceLog log;
+    table.game.setWatcher(&log);
+    Coach player(sharedTable());
+    const int32_t total = table.play(player);
+    for (auto _ : state) {
+        Coach coach(sharedTable());
+        benchmark::DoNotOptimize(JudgeGame(coach, log, 1, total, BenchClock().today()));
+    }
+}
+BENCHMARK(BM_JudgeGame)->Unit(benchmark::kMillisecond);
 
 // The computer player of the game alone over many games, for comparison: arg 0 is the
 // difficulty, arg 1 the place in the rating order.

@@ -1,5 +1,6 @@
 #include "bench/benchsupport.h"
 #include "data/datafiles.h"
+#include "data/verdictbook.h"
 #include "game/dicegame.h"
 #include "game/gameview.h"
 #include "platform/clock.h"
@@ -72,11 +73,8 @@ BENCHMARK(BM_ComputerOnlyGame)->Unit(benchmark::kMicrosecond);
 // Loading all four files, then writing the three checked ones with a change in each.
 void BM_LoadAndSaveFiles(benchmark::State &state)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "vertoxbench";
-    std::filesystem::create_directories(folder);
-    auto data = std::make_unique<SharedData>();
-    AnsweringBoxes boxes;
-    DataFiles files(*data, boxes, folder);
+    BenchFiles bench("vertoxbench");
+    auto &[folder, data, boxes, files] = bench;
     files.LoadClub();
     files.LoadRating();
     files.LoadRecords();
@@ -94,8 +92,26 @@ void BM_LoadAndSaveFiles(benchmark::State &state)
         files.SaveRecords();
         files.SaveSlots();
     }
-    std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_LoadAndSaveFiles)->Unit(benchmark::kMicrosecond);
+
+// What the verdicts add to a start-up: loading a full file, ten members with fifty games each.
+void BM_LoadFullVerdicts(benchmark::State &state)
+{
+    BenchFiles bench("vertoxbench-verdicts");
+    auto &[folder, data, boxes, files] = bench;
+    for (int k = 1; k <= 10; ++k) {
+        data->ClubNames[k] = Str17::fromText("Игрок " + std::to_string(k));
+        data->ClubCount = uint8_t(k);
+        for (int g = 1; g <= kJudgedGamesKept; ++g)
+            AddJudgedGame(*data, data->ClubNames[k], TJudgedGame{46000.0, g, {}, 203.5, 9.5, {}});
+    }
+    files.SaveVerdicts();
+    for (auto _ : state) {
+        files.LoadVerdicts();
+        benchmark::DoNotOptimize(data->Verdicts[10].Count);
+    }
+}
+BENCHMARK(BM_LoadFullVerdicts)->Unit(benchmark::kMicrosecond);
 
 } // namespace

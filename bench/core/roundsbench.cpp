@@ -41,11 +41,8 @@ public:
 // every game and round as in play; time is per whole championship.
 void BM_ComputerChampionship(benchmark::State &state)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "vertoxroundsbench";
-    std::filesystem::create_directories(folder);
-    auto data = std::make_unique<SharedData>();
-    AnsweringBoxes boxes;
-    DataFiles files(*data, boxes, folder);
+    BenchFiles bench("vertoxroundsbench");
+    auto &[folder, data, boxes, files] = bench;
     SystemRandom random;
     BenchClock clock;
     UnseenView view;
@@ -77,7 +74,6 @@ void BM_ComputerChampionship(benchmark::State &state)
         }
         benchmark::DoNotOptimize(slot.Cham.Balls[1]);
     }
-    std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_ComputerChampionship)->Unit(benchmark::kMillisecond);
 

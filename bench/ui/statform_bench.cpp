@@ -1,35 +1,29 @@
 // The statistics window opened by its key with forty players who have all played fifty games
 // and more, the ten club members each with fifty judged games: first the window's first use
 // (made, the coach's table read from its cache), then a later look, each drawn and closed.
-#include "data/datafiles.h"
+#include "bench/benchsupport.h"
 #include "data/ratingbook.h"
 #include "game/coachtable.h"
-#include "platform/answeringboxes.h"
 #include "results/tstatform.h"
 
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <memory>
-
 namespace
 {
 
-class StatBench
+class StatBench : public BenchFiles
 {
 public:
-    StatBench() : m_folder(std::filesystem::temp_directory_path() / "vertoxstatbench")
+    StatBench() : BenchFiles("vertoxstatbench")
     {
-        std::filesystem::create_directories(m_folder);
         CoachTable table;
         table.compute();
         table.save(cache());
         data->ClubCount = 10;
         for (std::size_t e = 1; e <= 40; ++e) {
-            const std::string name =
-                e <= 30 ? ComputerNames[e] : "Игрок " + std::to_string(e - 30);
+            const std::string name = e <= 30 ? ComputerNames[e] : "Игрок " + std::to_string(e - 30);
             ResetRatingEntry(data->Rating[e], Str17::fromText(name));
             for (int game = 1; game <= 120; ++game)
                 BookGameScore(data->Rating[e], int32_t(120 + (game * 37 + int(e) * 11) % 170));
@@ -47,9 +41,7 @@ public:
         }
         SortRating(*data);
     }
-    ~StatBench() { std::filesystem::remove_all(m_folder); }
-
-    std::filesystem::path cache() const { return m_folder / CoachTable::kCacheFile; }
+    std::filesystem::path cache() const { return folder / CoachTable::kCacheFile; }
 
     // Shows the window as F9 does, lets it draw and closes it.
     static void look(TStatForm &form)
@@ -60,12 +52,6 @@ public:
         });
         form.showStatistics();
     }
-
-    std::unique_ptr<SharedData> data = std::make_unique<SharedData>();
-    AnsweringBoxes boxes;
-
-private:
-    std::filesystem::path m_folder;
 };
 
 void BM_StatisticsFirstLook(benchmark::State &state)

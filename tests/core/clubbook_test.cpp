@@ -1,4 +1,5 @@
 #include "data/clubbook.h"
+#include "data/verdictbook.h"
 
 #include "tests/support/clubfixture.h"
 
@@ -119,6 +120,25 @@ TEST_F(ClubBookTest, RemovingMovesTheLaterMembersDownWithTheirResults)
     EXPECT_FALSE(club.RemoveMember(2));
     EXPECT_TRUE(bytesOf(*data) == before);
     EXPECT_EQ(clubFile(), file);
+}
+
+TEST_F(ClubBookTest, ALeavingMemberTakesTheirVerdictsAndANewcomerStartsEmpty)
+{
+    threeMembers();
+    for (const char *name : {"Аня", "Борис", "Вера"})
+        ASSERT_TRUE(AddJudgedGame(*data, Str17::fromText(name), TJudgedGame{}));
+    ASSERT_TRUE(files.SaveVerdicts());
+
+    ASSERT_TRUE(club.RemoveMember(2));
+    ASSERT_TRUE(club.AddMember(Str17::fromText("Борис"), Str17::fromText("новый")));
+    auto disk = std::make_unique<SharedData>();
+    DataFiles again(*disk, restartBoxes, folder.path());
+    loadAllFiles(again);
+    for (const SharedData *d : {data.get(), disk.get()}) {
+        EXPECT_EQ(VerdictsOf(*d, Str17::fromText("Борис")), nullptr);
+        EXPECT_NE(VerdictsOf(*d, Str17::fromText("Вера")), nullptr);
+    }
+    EXPECT_TRUE(boxes.shown.empty() && restartBoxes.shown.empty());
 }
 
 TEST_F(ClubBookTest, TenMembersFillTheClubUntilOneLeaves)

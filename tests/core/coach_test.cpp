@@ -243,9 +243,9 @@ TEST_F(CoachTableTest, ReviewWeighsChoicesNotLuck)
     PracticeReview review(coach);
     // Throwing a "Покер:" all again is the loss; the best write and one held die are not.
     const TurnMoment poker = at(1, {}, {5, 5, 5, 5, 5});
-    review.keepChosen(1, poker, {});
-    review.writeChosen(2, at(3, {6, 6, 6, 2, 2}, {}, 12), 12);
-    review.keepChosen(3, poker, {5});
+    review.keepChosen(1, 1, poker, {});
+    review.writeChosen(1, 2, at(3, {6, 6, 6, 2, 2}, {}, 12), 12);
+    review.keepChosen(1, 3, poker, {5});
 
     const auto moves = coach.advise(poker);
     const auto again =

@@ -1,5 +1,6 @@
 #include "data/checksums.h"
 #include "data/datafiles.h"
+#include "data/verdictbook.h"
 
 #include "tests/support/gamesupport.h"
 #include "tests/support/loadmessages.h"
@@ -76,6 +77,7 @@ TEST_F(DataFilesTest, FirstStartResetsEveryFileOnceWithItsMessage)
     EXPECT_EQ(folder.read(kRatingFile).size(), 41u * 248);
     EXPECT_EQ(folder.read(kRecordsFile).size(), 31u * 116);
     EXPECT_EQ(folder.read(kSlotsFile).size(), 11u * 968);
+    EXPECT_EQ(folder.read(kVerdictsFile).size(), 11u * 6424) << "made without a word";
     EXPECT_EQ(data->Rating[1].Name.text(), "С.Ш.А.");
     EXPECT_EQ(data->Rating[30].Name.text(), "Новая Зеландия");
     EXPECT_TRUE(data->Rating[31].Name.empty());
@@ -376,6 +378,66 @@ TEST_F(DataFilesTest, FailedWriteIsReportedAndLeavesTheOldFile)
     EXPECT_EQ(boxes.shown.back().kind, MessageBoxes::Kind::Error);
     EXPECT_NE(boxes.shown.back().text.find("vertoxwn.ray"), std::string::npos);
     EXPECT_EQ(folder.read(kRatingFile), before);
+}
+
+TEST_F(DataFilesTest, VerdictsRoundTripAndDamageIsSetAsideAsInTheOtherFiles)
+{
+    writeClub({{"Аня", "a"}, {"Борис", "b"}});
+    loadAll();
+    TJudgedGame game{46000.0, 0, {}, 231.5, 12.25, {}};
+    for (game.Total = 1; game.Total <= 52; ++game.Total)
+        ASSERT_TRUE(AddJudgedGame(*data, Str17::fromText("Аня"), game));
+    EXPECT_FALSE(AddJudgedGame(*data, Str17::fromText("Япония"), game));
+    ASSERT_TRUE(files->SaveVerdicts());
+    const auto saved = data->Verdicts;
+    const auto bytesOf = [](const auto &verdicts) {
+        const auto *p = reinterpret_cast<const uint8_t *>(verdicts.begin());
+        return std::vector<uint8_t>(p, p + sizeof verdicts);
+    };
+    const std::vector<uint8_t> good = folder.read(kVerdictsFile);
+    restart();
+    loadAll();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(bytesOf(data->Verdicts), bytesOf(saved));
+    const TVerdictEntry &anya = data->Verdicts[1];
+    EXPECT_EQ(std::vector<int>({anya.Count, anya.Games[1].Total, anya.Games[50].Total}),
+              std::vector<int>({50, 3, 52}));
+
+    // Cut, grown by a record, edited, or its checksum edited: kept as .bad, started empty.
+    const std::size_t none = good.size();
+    const std::pair<std::size_t, std::size_t> cases[] = {{good.size() - 1, none},
+                                                         {good.size() + 6424, none},
+                                                         {good.size(), 24 + 8},
+                                                         {good.size(), 10 * 6424 + 20}};
+    for (const auto &[size, flipped] : cases) {
+        std::vector<uint8_t> bytes = good;
+        bytes.resize(size);
+        if (flipped < size)
+            bytes[flipped] ^= 0x21;
+        folder.write(kVerdictsFile, bytes);
+        restart();
+        loadAll();
+        EXPECT_THAT(texts(), ElementsAre(size == good.size() ? kEditedVerdicts : kBadVerdicts));
+        EXPECT_EQ(folder.read("vertoxwn.stt.bad"), bytes);
+        EXPECT_EQ(folder.read(kVerdictsFile), std::vector<uint8_t>(good.size(), 0));
+        EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Аня")), nullptr);
+    }
+
+    // A name outside the club is ignored and dropped at the next write; a count past fifty
+    // with its checksum made good is held to fifty.
+    data->Verdicts = saved;
+    data->Verdicts[2] = saved[1];
+    data->Verdicts[2].Name = Str17::fromText("Чужой");
+    data->Verdicts[1].Count = 200;
+    data->Verdicts[11].Checksum = VerdictsChecksum(*data);
+    folder.write(kVerdictsFile, bytesOf(data->Verdicts));
+    restart();
+    loadAll();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(data->Verdicts[1].Count, 50);
+    EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Чужой")), nullptr);
+    ASSERT_TRUE(files->SaveVerdicts());
+    EXPECT_EQ(folder.read(kVerdictsFile), good);
 }
 
 TEST(SortRating, HighestFirstAndTiesByEntryNumber)

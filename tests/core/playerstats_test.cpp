@@ -47,7 +47,7 @@ TEST_F(PlayerStatsTest, ThreeGamesOfAJudgedMember)
                 ElementsAre("Игр сыграно: 3", "Средний результат: 196,7",
                             "Лучшая из последних 3: 241", "Худшая из последних 3: 139",
                             "Больше 200 очков: 33,3%", "Игр разобрал тренер: 2",
-                            "Отдано выбором: 8,3 очка за игру", "Удача: -2,2 очка за игру"));
+                            "Отдано очков: 8,3 за игру", "Везение: -2,2 очка за игру"));
     EXPECT_EQ(FormDescription(stats),
               "Очки последних 3 игр, от давних к последней: 200, 139, 241. Среднее за 10 игр к "
               "последней игре: 193,3. Среднее за все игры: 196,7. Лучшая игра по тренеру дает в "
@@ -56,14 +56,14 @@ TEST_F(PlayerStatsTest, ThreeGamesOfAJudgedMember)
               "Игры по очкам, шагом 20: от 120 до 139 - 1; от 140 до 159 - 0; от 160 до 179 - 0; "
               "от 180 до 199 - 0; от 200 до 219 - 1; от 220 до 239 - 0; от 240 до 259 - 1.");
     EXPECT_EQ(GivenAwayDescription(stats),
-              "Отдано выбором в последних 2 разобранных играх: 12,5; 4,1. В среднем 8,3 очка за "
-              "игру; удача в среднем -2,2 очка за игру.");
+              "Отдано очков в последних 2 разобранных играх: 12,5; 4,1. В среднем 8,3 за игру; "
+              "везение в среднем -2,2 очка за игру.");
 
     // Without the coach there is no best-play line, and lucky games read with a plus.
     data.Verdicts[2].Games[1].Total = 250;
     const PlayerStats lucky = StatsOf(data, 31, std::nullopt);
     EXPECT_EQ(FormDescription(lucky).find("тренер"), std::string::npos);
-    EXPECT_EQ(FigureLines(lucky).back(), "Удача: +17,8 очка за игру");
+    EXPECT_EQ(FigureLines(lucky).back(), "Везение: +17,8 очка за игру");
 }
 
 TEST_F(PlayerStatsTest, FiftyKeptScoresOldestFirst)

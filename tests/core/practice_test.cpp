@@ -26,23 +26,24 @@ public:
     void gameOver() override {}
 };
 
-// Every choice as "turn/throw bonus [kept] thrown: choice".
+// Every choice as "seat|turn/throw bonus [kept] thrown: choice".
 class RecordingWatcher : public MoveWatcher
 {
 public:
-    void keepChosen(int turn, const TurnMoment &moment, const std::vector<uint8_t> &held) override
+    void keepChosen(int player, int turn, const TurnMoment &moment,
+                    const std::vector<uint8_t> &held) override
     {
-        log.push_back(at(turn, moment) + "hold " + FacesText(held));
+        log.push_back(at(player, turn, moment) + "hold " + FacesText(held));
     }
-    void writeChosen(int turn, const TurnMoment &moment, int combination) override
+    void writeChosen(int player, int turn, const TurnMoment &moment, int combination) override
     {
-        log.push_back(at(turn, moment) + "write " + std::to_string(combination));
+        log.push_back(at(player, turn, moment) + "write " + std::to_string(combination));
     }
-    static std::string at(int turn, const TurnMoment &m)
+    static std::string at(int player, int turn, const TurnMoment &m)
     {
-        return std::to_string(turn) + "/" + std::to_string(m.throwNumber) + " " +
-               std::to_string(m.bonus) + " [" + FacesText(m.kept) + "] " + FacesText(m.thrown) +
-               ": ";
+        return std::to_string(player) + "|" + std::to_string(turn) + "/" +
+               std::to_string(m.throwNumber) + " " + std::to_string(m.bonus) + " [" +
+               FacesText(m.kept) + "] " + FacesText(m.thrown) + ": ";
     }
     std::vector<std::string> log;
 };
@@ -114,9 +115,9 @@ TEST_F(PracticeTest, WatcherIsToldEveryChoiceWithItsMoment)
     throwWith({3});
     game.go(); // "Хватит"
     game.write(14);
-    EXPECT_EQ(watcher.log, std::vector<std::string>({"1/1 14 [] 2 3 4 1 1: hold 2 4",
-                                                     "1/2 14 [2 4] 5 6 6: hold 5 6",
-                                                     "1/3 14 [2 4 5 6 3] : write 14"}));
+    EXPECT_EQ(watcher.log, std::vector<std::string>({"1|1/1 14 [] 2 3 4 1 1: hold 2 4",
+                                                     "1|1/2 14 [2 4] 5 6 6: hold 5 6",
+                                                     "1|1/3 14 [2 4 5 6 3] : write 14"}));
     // Between turns the coach has nothing to say.
     CoachTable none;
     Coach coach(none);

@@ -25,11 +25,12 @@ public:
     void runUntilOver() override { ADD_FAILURE() << "a computer-only game opened the window"; }
 };
 
-// The four data files in start-up order; a fresh folder resets each.
+// The data files in start-up order; a fresh folder resets each.
 inline void loadAllFiles(DataFiles &files)
 {
     files.LoadClub();
     files.LoadRating();
     files.LoadRecords();
     files.LoadSlots();
+    files.LoadVerdicts();
 }

@@ -19,4 +19,10 @@ inline const char *const kEditedRating =
     "Файл с рейтингом изменялся вручную!\r\nРезультаты обнулятся.";
 inline const char *const kEditedRecords =
     "Файл с рекордами изменялся вручную!\r\nРезультаты обнулятся.";
+inline const char *const kNoVerdicts =
+    "Не удается открыть файл с оценками тренера!\r\nОценки тренера обнулятся.";
+inline const char *const kBadVerdicts =
+    "Испорченный файл с оценками тренера!\r\nОценки тренера обнулятся.";
+inline const char *const kEditedVerdicts =
+    "Файл с оценками тренера изменялся вручную!\r\nОценки тренера обнулятся.";
 } // namespace loadmessages

@@ -1,6 +1,10 @@
 // A club's whole life through the real windows: two members join, play a tournament and one of
 // them a championship, the prizes are given, and the program starts again on the same folder.
 // Every file is then checked against values worked out here from the games as they ended.
+#include "data/verdictbook.h"
+#include "game/coachtable.h"
+
+#include "tests/support/solvedtable.h"
 #include "tests/ui/programfixture.h"
 
 #include <QAbstractButton>
@@ -170,6 +174,8 @@ std::vector<int> standings(const std::vector<int64_t> &key, int count)
 
 TEST_F(WholeLifeTest, ClubPlaysATournamentAndAChampionshipAndKeepsEverything)
 {
+    // The coach's table is there, so the members' games are judged without a progress window.
+    ASSERT_TRUE(SolvedTable().save(folder.file(CoachTable::kCacheFile)));
     start();
     addMembers();
     ASSERT_EQ(data->ClubCount, 2);
@@ -305,6 +311,14 @@ TEST_F(WholeLifeTest, ClubPlaysATournamentAndAChampionshipAndKeepsEverything)
     EXPECT_EQ(played, players.size()) << "every player found in the rating";
     EXPECT_EQ(players["Аня"].games, 2 * kRounds);
     EXPECT_EQ(players["Борис"].games, kRounds);
+
+    // The coach judged every game of each member.
+    const auto judged = [&](const char *name) {
+        const TVerdictEntry *verdicts = VerdictsOf(*data, Str17::fromText(name));
+        return verdicts ? int(verdicts->Count) : -1;
+    };
+    EXPECT_EQ(judged("Аня"), 2 * kRounds);
+    EXPECT_EQ(judged("Борис"), kRounds);
 
     // The records: twenty best games and the prize rows of the club members.
     const auto records = readRecords<TRecordEntry, 31>(folder, kRecordsFile);

@@ -1,0 +1,9 @@
+#include "competition/roundgame.h"
+
+#include "competition/roundservices.h"
+#include "game/gamejudge.h"
+
+DiceGame::Result PlayRoundGame(RoundServices &s, bool show, const std::string &caption)
+{
+    return s.judge ? s.judge->play(s.game, show, caption) : s.game.PlayGame(show, caption);
+}

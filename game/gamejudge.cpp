@@ -1,0 +1,109 @@
+#include "game/gamejudge.h"
+
+#include "data/datafiles.h"
+#include "data/verdictbook.h"
+#include "game/coach.h"
+#include "game/practicereview.h"
+#include "platform/clock.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace
+{
+
+TJudgedChoice judgedChoice(const CoachMove &move, const std::vector<uint8_t> &hand)
+{
+    TJudgedChoice choice{};
+    const bool written = move.kind == CoachMove::Kind::Write;
+    choice.Kind = written ? kWrittenChoice : kKeptChoice;
+    // Keeping all five dice stops the turn: the combination then written goes along.
+    choice.Combination = uint8_t(move.combination);
+    const auto &dice = written ? hand : move.keep;
+    std::copy_n(dice.begin(), std::min<std::size_t>(dice.size(), 5), choice.Dice.begin());
+    return choice;
+}
+
+} // namespace
+
+void ChoiceLog::keepChosen(int player, int turn, const TurnMoment &moment,
+                           const std::vector<uint8_t> &held)
+{
+    m_choices.push_back({player, turn, moment, held, 0});
+}
+
+void ChoiceLog::writeChosen(int player, int turn, const TurnMoment &moment, int combination)
+{
+    m_choices.push_back({player, turn, moment, {}, combination});
+}
+
+void ChoiceLog::replay(int player, MoveWatcher &watcher) const
+{
+    for (const Choice &choice : m_choices) {
+        if (choice.player != player)
+            continue;
+        if (choice.combination != 0)
+            watcher.writeChosen(player, choice.turn, choice.moment, choice.combination);
+        else
+            watcher.keepChosen(player, choice.turn, choice.moment, choice.held);
+    }
+}
+
+TJudgedGame JudgeGame(Coach &coach, const ChoiceLog &log, int player, int32_t total, double date)
+{
+    PracticeReview review(coach);
+    log.replay(player, review);
+    TJudgedGame game{};
+    game.Date = date;
+    game.Total = total;
+    game.BestTotal = coach.freshTotal();
+    game.GivenAway = review.givenAway();
+    const auto worst = review.costliest(3);
+    for (std::size_t k = 0; k < worst.size(); ++k) {
+        const ReviewedChoice &choice = worst[k];
+        TJudgedMove &move = game.Costliest[k + 1];
+        move.Turn = uint8_t(choice.turn);
+        move.Throw = uint8_t(choice.throwNumber);
+        move.Cost = choice.loss;
+        move.Chosen = judgedChoice(choice.chosen, choice.dice);
+        move.Best = judgedChoice(choice.best, choice.dice);
+    }
+    return game;
+}
+
+DiceGame::Result GameJudge::play(DiceGame &game, bool show, const std::string &caption)
+{
+    m_log.clear();
+    game.setWatcher(&m_log);
+    const DiceGame::Result result = game.PlayGame(show, caption);
+    game.setWatcher(nullptr);
+    if (!result.quit)
+        judge(game);
+    m_log.clear();
+    return result;
+}
+
+void GameJudge::judge(const DiceGame &game)
+{
+    std::vector<int> members;
+    for (int seat = 1; seat <= game.playerCount; ++seat) {
+        const GamePlayer &player = game.players[seat];
+        if (player.isHuman() && FindRatingEntry(m_s.data, player) > 30)
+            members.push_back(seat);
+    }
+    if (members.empty() || !m_s.makeReady())
+        return;
+    // The game is booked already: a verdict that cannot be made is only missing.
+    try {
+        Coach coach(m_s.table);
+        for (int seat : members) {
+            const GamePlayer &player = game.players[seat];
+            AddJudgedGame(
+                m_s.data, player.name,
+                JudgeGame(coach, m_log, seat, player.sheet[kTotalCell], m_s.clock.today()));
+        }
+    } catch (const std::exception &) {
+        return;
+    }
+    m_s.files.SaveVerdicts();
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "data/verdicts.h"
+#include "game/coachmoment.h"
+#include "game/dicegame.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class Clock;
+class Coach;
+class CoachTable;
+
+// The choices of every human seat of a game, kept as they are made: the coach weighs them only
+// after the game, so a real game never waits for it.
+class ChoiceLog : public MoveWatcher
+{
+public:
+    void keepChosen(int player, int turn, const TurnMoment &moment,
+                    const std::vector<uint8_t> &held) override;
+    void writeChosen(int player, int turn, const TurnMoment &moment, int combination) override;
+
+    void clear() { m_choices.clear(); }
+    // Tells watcher the choices of one seat in the order they were made.
+    void replay(int player, MoveWatcher &watcher) const;
+
+private:
+    struct Choice {
+        int player = 0;
+        int turn = 0;
+        TurnMoment moment;
+        std::vector<uint8_t> held; // a keep
+        int combination = 0;       // a write; 0 for a keep
+    };
+    std::vector<Choice> m_choices;
+};
+
+// The coach's verdict on one seat's game: its total, best play's expected total from a fresh
+// sheet, the points its choices gave away and the three costliest of them.
+TJudgedGame JudgeGame(Coach &coach, const ChoiceLog &log, int player, int32_t total, double date);
+
+// The coach in real games: it watches the club members' choices unseen (no advice, nothing
+// drawn) and, once a game is finished and booked, adds a verdict on each member's game and
+// writes vertoxwn.stt. The four data files are never touched here.
+class GameJudge
+{
+public:
+    // Makes the table ready, computing it under a progress window when it must; false when the
+    // player stopped that: the game then simply goes unjudged.
+    using MakeReady = std::function<bool()>;
+    struct Services {
+        SharedData &data;
+        DataFiles &files;
+        const Clock &clock;
+        CoachTable &table;
+        MakeReady makeReady;
+    };
+    explicit GameJudge(Services services) : m_s(std::move(services)) {}
+
+    // Plays one game of a competition as DiceGame::PlayGame does, then judges it.
+    DiceGame::Result play(DiceGame &game, bool show, const std::string &caption);
+
+private:
+    void judge(const DiceGame &game);
+
+    Services m_s;
+    ChoiceLog m_log;
+};

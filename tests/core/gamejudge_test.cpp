@@ -1,0 +1,117 @@
+#include "game/gamejudge.h"
+
+#include "competition/tournamentround.h"
+#include "data/verdictbook.h"
+#include "game/coach.h"
+
+#include "tests/core/roundfixture.h"
+#include "tests/support/solvedtable.h"
+
+#include <cmath>
+
+using namespace roundtest;
+
+namespace
+{
+
+// The last turn with only "6:" open (no bonus): c sixes score 6c from three on, else -40.
+TurnMoment lastTurn(int throwNumber, std::vector<uint8_t> kept, std::vector<uint8_t> thrown)
+{
+    return {{10, 10, 10, 10, 10, 0, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 150},
+            25,
+            throwNumber,
+            std::move(kept),
+            std::move(thrown)};
+}
+
+// Keeping every six and throwing the rest is best here: with k sixes kept and n dice free for
+// r throws, the count ends as k + Binomial(n, 1 - (5/6)^r).
+double sixesExpected(int k, int n, int r)
+{
+    const double p = 1 - std::pow(5.0 / 6.0, r);
+    double sum = 0;
+    for (int b = 0; b <= n; ++b)
+        sum += std::tgamma(n + 1) / std::tgamma(b + 1) / std::tgamma(n - b + 1) * std::pow(p, b) *
+               std::pow(1 - p, n - b) * (k + b >= 3 ? 6.0 * (k + b) : -40.0);
+    return sum;
+}
+
+} // namespace
+
+TEST(GameJudgeTest, EndgameVerdictAgreesWithAHandCount)
+{
+    ChoiceLog log;
+    // Seat 2 keeps a useless 2 with its sixes, then throws a third six back; seat 1 plays well:
+    // only seat 2's choices are held against seat 2.
+    log.keepChosen(2, 16, lastTurn(1, {}, {6, 2, 6, 3, 4}), {6, 2, 6});
+    log.keepChosen(1, 16, lastTurn(1, {}, {6, 2, 6, 3, 4}), {6, 6});
+    log.keepChosen(2, 16, lastTurn(2, {2, 6, 6}, {6, 5}), {});
+    log.writeChosen(2, 16, lastTurn(3, {2, 6, 6}, {6, 6}), 6);
+
+    Coach coach(SolvedTable());
+    const TJudgedGame verdict = JudgeGame(coach, log, 2, 174, 46001.0);
+    const double first = sixesExpected(2, 3, 2) - sixesExpected(2, 2, 2);
+    const double second = 19 - sixesExpected(2, 2, 1); // one die for a fourth six, or two
+    EXPECT_NEAR(second, 19 + 796.0 / 36, 1e-9);
+    EXPECT_EQ(verdict.Date, 46001.0);
+    EXPECT_EQ(verdict.Total, 174);
+    EXPECT_EQ(verdict.BestTotal, SolvedTable().value(CoachTable::kFreshSheet));
+    EXPECT_NEAR(verdict.GivenAway, first + second, 1e-9);
+    const auto &worst = verdict.Costliest;
+    EXPECT_EQ(std::vector<int>({worst[1].Turn, worst[1].Throw, worst[2].Throw, worst[3].Turn}),
+              std::vector<int>({16, 2, 1, 0}));
+    EXPECT_NEAR(worst[1].Cost, second, 1e-9);
+    EXPECT_NEAR(worst[2].Cost, first, 1e-9);
+    const OneBased<uint8_t, 5> kept266{2, 6, 6}, kept2666{2, 6, 6, 6}, kept66{6, 6};
+    EXPECT_TRUE(worst[1].Chosen.Dice == kept266 && worst[1].Best.Dice == kept2666);
+    EXPECT_TRUE(worst[2].Chosen.Dice == kept266 && worst[2].Best.Dice == kept66);
+    EXPECT_EQ(worst[1].Best.Kind, kKeptChoice);
+    EXPECT_NEAR(JudgeGame(coach, log, 1, 174, 46001.0).GivenAway, 0, 1e-9);
+}
+
+namespace
+{
+
+// A folder of its own where member "Аня" (of two) plays a tournament round with a computer.
+struct PlayedRound : RoundTest {
+    PlayedRound()
+    {
+        addClubMember("Аня", "a1");
+        addClubMember("Борис", "b2");
+        makeSlot(1, false, 2, 1);
+        view.games = {{187, 201}};
+    }
+    void TestBody() override {}
+    bool play(bool judged, bool ready)
+    {
+        GameJudge judge({*data, files, clock, SolvedTable(), [ready] { return ready; }});
+        services.judge = judged ? &judge : nullptr;
+        return PlayTournamentRound(services).counted;
+    }
+    const TVerdictEntry *verdicts(const char *name) const
+    {
+        return VerdictsOf(*data, Str17::fromText(name));
+    }
+    using RoundTest::allFiles;
+    using RoundTest::folder;
+};
+
+} // namespace
+
+TEST(GameJudgeTest, RoundIsJudgedAfterItsBookingWhichStaysByteForByte)
+{
+    PlayedRound unjudged, judged, stopped;
+    EXPECT_TRUE(unjudged.play(false, true));
+    EXPECT_TRUE(judged.play(true, true));
+    EXPECT_TRUE(stopped.play(true, false)); // the table's computation stopped
+    EXPECT_EQ(judged.allFiles(), unjudged.allFiles());
+    EXPECT_EQ(stopped.allFiles(), unjudged.allFiles());
+    EXPECT_EQ(stopped.folder.read(kVerdictsFile), unjudged.folder.read(kVerdictsFile));
+    EXPECT_EQ(stopped.verdicts("Аня"), nullptr);
+    EXPECT_EQ(judged.verdicts("Борис"), nullptr) << "he did not play";
+    ASSERT_NE(judged.verdicts("Аня"), nullptr);
+    EXPECT_EQ(judged.verdicts("Аня")->Count, 1);
+    EXPECT_EQ(judged.verdicts("Аня")->Games[1].Total, 187);
+    EXPECT_EQ(judged.verdicts("Аня")->Games[1].Date, FixedClock::kToday);
+    EXPECT_NE(judged.folder.read(kVerdictsFile), unjudged.folder.read(kVerdictsFile));
+}
