@@ -29,12 +29,8 @@ int main(int argc, char **argv)
 
     QtMessageBoxes boxes;
     FolderLock folderLock(QString{});
-    if (!folderLock.acquire()) {
-        boxes.show(MessageBoxes::Kind::Error,
-                   "ВЕРТОКС уже запущен из этой папки.\r\nДве копии игры стерли бы результаты "
-                   "друг друга: продолжайте игру в открытом окне.");
+    if (!claimFolder(folderLock, boxes))
         return 1;
-    }
 
     SharedData data;
     SystemRandom random;
@@ -44,8 +40,8 @@ int main(int argc, char **argv)
     SoundBoard sounds(data.SoundOn, device);
     DataFiles files(data, boxes);
 
-    const auto windows = ProgramWindows::create(
-        {data, files, random, boxes, clock, sounds, pump, {}, openTextFile});
+    const auto windows =
+        ProgramWindows::create({data, files, random, boxes, clock, sounds, pump, {}, openTextFile});
     if (!windows)
         return 1;
     TMainForm &mainForm = windows->mainForm();

@@ -110,6 +110,9 @@ StandingsSheet::StandingsSheet(const Layout &layout, QWidget *parent)
 
 void StandingsSheet::drawStandings(SharedData &data, bool busy)
 {
+    // A box changed while a round is played would be set back here, undoing the click.
+    if (m_allCheckBox)
+        m_allCheckBox->setEnabled(!busy);
     const TSaveSlot *slot = CurrentSlot(data, m_kind);
     if (!slot) {
         m_continueButton->setEnabled(false);

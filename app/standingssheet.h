@@ -36,8 +36,8 @@ public:
 
     // Draws the current competition of the page's kind. Without one (no current slot, or a
     // slot that is not a playable competition of this kind) the picture stays as it is, and
-    // "Продолжить" is disabled and the prize button hidden. busy keeps "Продолжить" disabled
-    // while a game or a round is running.
+    // "Продолжить" is disabled and the prize button hidden. busy keeps "Продолжить" and the
+    // championship page's check box disabled while a game or a round is running.
     void drawStandings(SharedData &data, bool busy);
 
     CompetitionKind kind() const { return m_kind; }

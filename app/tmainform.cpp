@@ -302,6 +302,7 @@ void TMainForm::ChamContinueButtonClick()
     if (busy() || !m_companions.gameForm || !m_companions.chamForm)
         return;
     m_championSheet->continueButton()->setEnabled(false);
+    m_championSheet->allCheckBox()->setEnabled(false);
     RoundServices services = roundServices();
     const ChampionshipOutcome outcome = PlayChampionshipRound(
         services, *m_companions.chamForm, m_championSheet->allCheckBox()->isChecked());

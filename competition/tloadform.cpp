@@ -4,20 +4,19 @@
 #include "competition/slotrules.h"
 #include "platform/dialogstyle.h"
 #include "platform/messageboxes.h"
+#include "platform/picklist.h"
 
 #include <QHBoxLayout>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 TLoadForm::TLoadForm(const SharedData &data, MessageBoxes &boxes, QWidget *parent)
-    : QDialog(parent), m_data(data), m_boxes(boxes), m_slotListBox(new QListWidget),
+    : QDialog(parent), m_data(data), m_boxes(boxes), m_slotListBox(new PickList),
       m_okButton(captionedButton(QStringLiteral("OK"), "OKButton"))
 {
     setObjectName(QStringLiteral("TLoadForm"));
     setFont(dialogFont());
     m_slotListBox->setObjectName(QStringLiteral("SlotListBox"));
-    m_slotListBox->setSelectionMode(QAbstractItemView::SingleSelection);
     // Ten lines of at most twenty-seven characters, all visible at once.
     const QFontMetrics metrics(font());
     m_slotListBox->setFixedSize(metrics.horizontalAdvance(QString(30, QLatin1Char('W'))),
@@ -25,7 +24,6 @@ TLoadForm::TLoadForm(const SharedData &data, MessageBoxes &boxes, QWidget *paren
     m_okButton->setDefault(true);
     auto *cancelButton = captionedButton(QStringLiteral("Отмена"), "CancelButton");
 
-    // Keys that move through the list select as clicks do.
     connect(m_slotListBox, &QListWidget::itemSelectionChanged, this, &TLoadForm::SlotListBoxClick);
     connect(m_okButton, &QPushButton::clicked, this, &TLoadForm::OKButtonClick);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);

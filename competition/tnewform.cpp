@@ -6,6 +6,7 @@
 #include "data/datafiles.h"
 #include "platform/dialogstyle.h"
 #include "platform/messageboxes.h"
+#include "platform/picklist.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -23,10 +24,9 @@ namespace
 
 QListWidget *nameList(const char *name, const QString &caption)
 {
-    auto *list = new QListWidget;
+    auto *list = new PickList;
     list->setObjectName(QLatin1String(name));
     list->setAccessibleName(caption);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
     // Ten names of sixteen characters fit without scrolling.
     const QFontMetrics metrics(dialogFont());
     list->setFixedSize(metrics.horizontalAdvance(QString(18, QLatin1Char('W'))),
@@ -142,7 +142,6 @@ TNewForm::TNewForm(SharedData &data, DataFiles &files, RandomSource &random, Mes
     column->addLayout(form);
     column->addLayout(buttons);
 
-    // Keys that move through a list select as clicks do.
     connect(m_currentListBox, &QListWidget::itemSelectionChanged, this,
             &TNewForm::CurrentListBoxClick);
     connect(m_chosenListBox, &QListWidget::itemSelectionChanged, this,

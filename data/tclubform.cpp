@@ -4,9 +4,9 @@
 #include "data/passwordasker.h"
 #include "data/taddplayerform.h"
 #include "platform/dialogstyle.h"
+#include "platform/picklist.h"
 
 #include <QHBoxLayout>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -27,10 +27,9 @@ TClubForm::TClubForm(ClubBook &club, TAddPlayerForm &addForm, PasswordAsker &pas
     setObjectName(QStringLiteral("TClubForm"));
     setWindowTitle(QStringLiteral("Клуб игроков"));
 
-    m_clubList = new QListWidget;
+    m_clubList = new PickList;
     m_clubList->setObjectName(QStringLiteral("ClubList"));
     m_clubList->setAccessibleName(QStringLiteral("Члены клуба"));
-    m_clubList->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(m_clubList, &QListWidget::itemSelectionChanged, this, &TClubForm::ClubListClick);
 
     m_addButton = captionedButton(QStringLiteral("Добавить..."), "AddButton");

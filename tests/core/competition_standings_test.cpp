@@ -78,9 +78,10 @@ TEST(CompetitionStandings, ChampionshipRowsByBallsThenPoints)
     slot.Cham.HumanCount = 2;
     for (std::size_t p = 1; p <= 12; ++p)
         slot.Names[p] = Str17::fromText(p <= 2 ? "Член" : "Компьютер");
-    // 5 and 6 share balls, 6 has more points; 7 and 8 share both and keep their numbers.
-    const int table[][4] = {
-        {5, 20, 900, 0}, {6, 20, 950, -8}, {7, 3, 100, 0}, {8, 3, 100, 0}, {2, 21, 0, 15}};
+    // 5 and 6 share balls, 6 has more points; 7 and 8 share both and keep their numbers; 9 has
+    // one ball more than 10 and far fewer points, and stays above.
+    const int table[][4] = {{5, 20, 900, 0}, {6, 20, 950, -8}, {7, 3, 100, 0},  {8, 3, 100, 0},
+                            {2, 21, 0, 15},  {9, 10, 3000, 0}, {10, 9, 4100, 0}};
     for (const auto &[p, balls, points, diff] : table) {
         slot.Cham.Balls[std::size_t(p)] = balls;
         slot.Cham.Points[std::size_t(p)] = points;
@@ -96,7 +97,7 @@ TEST(CompetitionStandings, ChampionshipRowsByBallsThenPoints)
     EXPECT_EQ(rows[0], " 1:W|Член:T|  21:Y|   0:O|  15:L|");
     EXPECT_EQ(rows[1], " 2:W|Компьютер:A|  20:Y| 950:O|  -8:R|");
     EXPECT_EQ(rows[11].substr(0, 5), "12:W|");
-    const int order[] = {2, 6, 5, 7, 8, 1, 3, 4, 9, 10, 11, 12};
+    const int order[] = {2, 6, 5, 9, 10, 7, 8, 1, 3, 4, 11, 12};
     for (std::size_t r = 1; r <= 12; ++r)
         EXPECT_EQ(data.ChamOrder[r], order[r - 1]) << "row " << r;
 }

@@ -1,12 +1,16 @@
 #include "platform/folderlock.h"
 
 #include "tests/support/tempfolder.h"
+#include "tests/ui/programfixture.h"
 
 #include <QSysInfo>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <map>
+#include <sys/fsuid.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,15 +20,16 @@ TEST(FolderLock, OneCopyPerFolderAndCrashedCopiesNeverBlock)
     const QString path = QString::fromStdString(folder.path().string());
     {
         FolderLock first(path);
-        ASSERT_TRUE(first.acquire());
+        ASSERT_EQ(first.acquire(), FolderLock::Claim::Taken);
         FolderLock second(path);
-        EXPECT_FALSE(second.acquire()) << "a running copy holds the folder";
+        EXPECT_EQ(second.acquire(), FolderLock::Claim::HeldByOther);
         TempFolder other;
         FolderLock elsewhere(QString::fromStdString(other.path().string()));
-        EXPECT_TRUE(elsewhere.acquire()) << "another folder is free";
+        EXPECT_EQ(elsewhere.acquire(), FolderLock::Claim::Taken) << "another folder is free";
     }
     FolderLock afterExit(path);
-    EXPECT_TRUE(afterExit.acquire()) << "the lock goes with the copy that held it";
+    EXPECT_EQ(afterExit.acquire(), FolderLock::Claim::Taken)
+        << "the lock goes with the copy that held it";
 }
 
 TEST(FolderLock, LockOfACrashedCopyIsTakenOver)
@@ -40,5 +45,49 @@ TEST(FolderLock, LockOfACrashedCopyIsTakenOver)
         stale << deadPid << "\nvertox\n" << QSysInfo::machineHostName().toStdString() << "\n";
     }
     FolderLock lock(QString::fromStdString(folder.path().string()));
-    EXPECT_TRUE(lock.acquire());
+    EXPECT_EQ(lock.acquire(), FolderLock::Claim::Taken);
+}
+
+TEST_F(ProgramTest, AHeldFolderEndsTheCopyAnUnwritableOneIsPlayedUntouched)
+{
+    const QString path = QString::fromStdString(folder.path().string());
+    const auto files = [this] {
+        std::map<std::string, std::vector<uint8_t>> bytes;
+        for (const auto &entry : std::filesystem::directory_iterator(folder.path()))
+            bytes[entry.path().filename().string()] = folder.read(entry.path().c_str());
+        return bytes;
+    };
+    const auto before = files();
+    {
+        FolderLock running(path), second(path);
+        ASSERT_EQ(running.acquire(), FolderLock::Claim::Taken);
+        const auto held = files();
+        EXPECT_FALSE(claimFolder(second, boxes));
+        EXPECT_EQ(boxes.shown.at(0).text.rfind("ВЕРТОКС уже запущен из этой папки.", 0), 0u);
+        EXPECT_EQ(files(), held);
+    }
+    // Permissions stop an ordinary user; root also takes a file-system identity that must
+    // respect them.
+    struct ReadOnly {
+        std::filesystem::path folder;
+        int was = (std::filesystem::permissions(folder, std::filesystem::perms::owner_write,
+                                                std::filesystem::perm_options::remove),
+                   ::setfsuid(65534));
+        ~ReadOnly()
+        {
+            ::setfsuid(was);
+            std::filesystem::permissions(folder, std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::add);
+        }
+    } readOnly{folder.path()};
+    FolderLock lock(path);
+    EXPECT_TRUE(claimFolder(lock, boxes));
+    ASSERT_EQ(boxes.shown.size(), 2u) << "said once, before the main window";
+    EXPECT_EQ(boxes.shown[1].text, "Не удается записывать в папку игры!\r\nИгра запустится, но "
+                                   "результаты не будут сохранены.");
+    start();
+    stop();
+    // Later writes still report their own failures, the settings written at the end last.
+    EXPECT_EQ(boxes.shown.back().text.rfind("Не удается записать файл vertoxwn.ini", 0), 0u);
+    EXPECT_EQ(files(), before);
 }

@@ -3,8 +3,10 @@
 #include "competition/tchamform.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 TEST_F(ProgramTest, CommandsWaitWhileAGameOrARoundRuns)
 {
@@ -53,4 +55,21 @@ TEST_F(ProgramTest, ComputerTournamentPlaysWithoutTheGameWindow)
     EXPECT_TRUE(windows->mainForm().findChild<QPushButton *>("TurPraiseButton")->isVisible());
     EXPECT_TRUE(boxes.shown.empty() ||
                 boxes.shown.back().text == "Внесены изменения в таблицу рекордов!");
+}
+
+TEST_F(ProgramTest, ClubTogetherBoxWaitsWhileTheRoundWindowIsOpen)
+{
+    start();
+    newCompetition(Qt::Key_F3, {}, 12, 6, 10, "Осень", 5);
+    auto *together = windows->mainForm().findChild<QCheckBox *>("AllCheckBox");
+    ASSERT_TRUE(together->isEnabled());
+    bool duringRound = false;
+    QTimer::singleShot(0, [&] {
+        duringRound = windows->chamForm().isVisible();
+        EXPECT_FALSE(together->isEnabled());
+    });
+    press("ChamContinueButton");
+    EXPECT_TRUE(duringRound);
+    EXPECT_EQ(data->Slots[5].Cham.RoundsPlayed, 1);
+    EXPECT_TRUE(together->isEnabled());
 }
