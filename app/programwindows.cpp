@@ -16,6 +16,7 @@
 #include "game/soundboard.h"
 #include "game/tgameform.h"
 #include "results/tpraiseform.h"
+#include "results/tstatform.h"
 
 ProgramWindows::ProgramWindows(std::unique_ptr<TMainForm> mainForm)
     : m_mainForm(std::move(mainForm))
@@ -55,6 +56,9 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
         GameJudge::Services{s.data, s.files, s.clock, table, [&table, cacheFile, main] {
                                 return LoadCoachTable(table, cacheFile, main);
                             }});
+    windows->m_data = &s.data;
+    windows->m_boxes = &s.boxes;
+    windows->m_coachCache = cacheFile;
 
     TMainForm::Companions companions;
     companions.gameForm = windows->m_gameForm.get();
@@ -70,6 +74,15 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     companions.practiceForm = windows->m_practiceForm;
     companions.coachTable = windows->m_coachTable.get();
     companions.judge = windows->m_judge.get();
+    companions.statForm = [w = windows.get()]() -> TStatForm & { return w->statForm(); };
     main->setCompanions(companions);
     return windows;
+}
+
+TStatForm &ProgramWindows::statForm()
+{
+    if (!m_statForm)
+        m_statForm =
+            new TStatForm({*m_data, *m_boxes, *m_coachTable, m_coachCache}, m_mainForm.get());
+    return *m_statForm;
 }

@@ -20,6 +20,7 @@ class TAddPlayerForm;
 class TGameForm;
 class TPasswordForm;
 class TPracticeForm;
+class TStatForm;
 
 // Every window of the program, created once at start-up in the program's order and handed to
 // the main window; they live until the program ends.
@@ -55,6 +56,8 @@ public:
     TAboutForm &aboutForm() { return *m_aboutForm; }
     TPracticeForm &practiceForm() { return *m_practiceForm; }
     CoachTable &coachTable() { return *m_coachTable; }
+    // Made on first use: start-up does not pay for a window few open.
+    TStatForm &statForm();
 
 private:
     explicit ProgramWindows(std::unique_ptr<TMainForm> mainForm);
@@ -75,4 +78,9 @@ private:
     // The coach's table, made on first need and shared by every window that asks the coach.
     std::unique_ptr<CoachTable> m_coachTable;
     std::unique_ptr<GameJudge> m_judge;
+    TStatForm *m_statForm = nullptr;
+    // What the statistics window is made with when first asked for.
+    const SharedData *m_data = nullptr;
+    MessageBoxes *m_boxes = nullptr;
+    std::filesystem::path m_coachCache;
 };

@@ -18,6 +18,7 @@
 #include "platform/messageboxes.h"
 #include "results/prizes.h"
 #include "results/tpraiseform.h"
+#include "results/tstatform.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -120,6 +121,8 @@ void TMainForm::buildMenus()
             &TMainForm::RecordMenuItemClick);
     addItem(results, "RaytingMenuItem", "Рейтинг", Qt::Key_F8, "Посмотреть рейтинг",
             &TMainForm::RaytingMenuItemClick);
+    addItem(results, "StatMenuItem", "Статистика...", Qt::Key_F9, "|Статистика игрока",
+            &TMainForm::StatMenuItemClick);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
     addItem(help, "HelpMenuItem", "Помощь...", Qt::Key_F1, "Помощь по программе",
@@ -353,6 +356,13 @@ void TMainForm::RecordMenuItemClick()
 void TMainForm::RaytingMenuItemClick()
 {
     m_pageControl1->setCurrentWidget(m_raytingSheet);
+}
+
+void TMainForm::StatMenuItemClick()
+{
+    // Only reads, like the rating and record pages: it opens during a game too.
+    if (m_companions.statForm)
+        m_companions.statForm().showStatistics();
 }
 
 void TMainForm::openHelpText(const QString &name)

@@ -29,6 +29,7 @@ class TNewForm;
 class TPracticeForm;
 class CoachTable;
 class TPraiseForm;
+class TStatForm;
 enum class CompetitionKind;
 
 // The main window: loads every data file when created, shows the competitions, the rating and
@@ -63,6 +64,8 @@ public:
         CoachTable *coachTable = nullptr;
         GameJudge *judge = nullptr;
         QDialog *aboutForm = nullptr;
+        // The statistics window, made on its first use.
+        std::function<TStatForm &()> statForm;
     };
 
     explicit TMainForm(Services services, QWidget *parent = nullptr);
@@ -123,6 +126,7 @@ private:
     void ExitMenuItemClick();
     void RecordMenuItemClick();
     void RaytingMenuItemClick();
+    void StatMenuItemClick();
     void HelpMenuItemClick();
     void InfoMenuitemClick();
     void AboutMenuItemClick();

@@ -1,6 +1,6 @@
-#include "data/datafiles.h"
-#include "data/ratingbook.h"
 #include "results/ratingrows.h"
+
+#include "tests/support/ratingsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +10,7 @@ namespace
 class RatingRowsTest : public ::testing::Test
 {
 protected:
-    RatingRowsTest()
-    {
-        for (std::size_t e = 1; e <= 41; ++e)
-            ResetRatingEntry(data.Rating[e], e <= 30 ? Str17::fromText(ComputerNames[e]) : Str17{});
-        data.ClubCount = 2;
-        data.Rating[31].Name = Str17::fromText("Вася");
-        data.Rating[32].Name = Str17::fromText("Петя");
-        SortRating(data);
-    }
+    RatingRowsTest() { ResetRatingWithMembers(data, {"Вася", "Петя"}); }
     // The row showing entry e.
     RatingRowTexts rowOf(int e) const
     {

@@ -1,4 +1,6 @@
 #include "app/standingssheet.h"
+#include "platform/palette.h"
+#include "platform/plotframe.h"
 
 #include "tests/ui/pixels.h"
 
@@ -7,6 +9,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 // Runs on the offscreen screens of screens.json: pixel ratio 1, then 2.
 TEST(SharpPictures, StandingsAreDrawnAtTheRatioOfTheirScreen)
@@ -47,4 +51,24 @@ TEST(SharpPictures, StandingsAreDrawnAtTheRatioOfTheirScreen)
         const QRect doubled(score.topLeft() * 2, score.size() * 2);
         EXPECT_NEAR(rightmostColour(sharp, doubled, Qt::yellow), 2 * plainRight, 2) << row;
     }
+}
+
+TEST(SharpPictures, PlotsAreDrawnAtTheRatioOfTheirScreen)
+{
+    PlotFrame plot("Форма");
+    plot.setSeries({{PlotSeries::Style::PointsAndLine,
+                     "очки",
+                     palette::yellow,
+                     {{1, 150}, {2, 230}, {3, 190}}}});
+    plot.show();
+    std::map<qreal, QImage> shots; // by pixel ratio
+    for (QScreen *screen : QGuiApplication::screens()) {
+        plot.move(screen->geometry().topLeft());
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return plot.devicePixelRatioF() == screen->devicePixelRatio(); }));
+        shots[screen->devicePixelRatio()] = plot.grab().toImage();
+    }
+    ASSERT_EQ(shots[1].size(), plot.size());
+    EXPECT_EQ(shots[2].size(), plot.size() * 2);
+    EXPECT_NE(shots[2], shots[1].scaled(shots[2].size()));
 }

@@ -29,3 +29,13 @@ void TempFolder::write(const char *name, const std::vector<uint8_t> &bytes) cons
     std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
 }
+
+std::map<std::string, std::vector<uint8_t>> TempFolder::contents() const
+{
+    std::map<std::string, std::vector<uint8_t>> files;
+    for (const auto &entry : std::filesystem::directory_iterator(m_path)) {
+        const std::string name = entry.path().filename().string();
+        files[name] = read(name.c_str());
+    }
+    return files;
+}

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
+#include <string>
 #include <vector>
 
 // A fresh folder per test, removed afterwards.
@@ -17,6 +19,8 @@ public:
     std::filesystem::path file(const char *name) const { return m_path / name; }
     std::vector<uint8_t> read(const char *name) const;
     void write(const char *name, const std::vector<uint8_t> &bytes) const;
+    // Every file in the folder with its bytes, to show that nothing was written.
+    std::map<std::string, std::vector<uint8_t>> contents() const;
 
 private:
     std::filesystem::path m_path;

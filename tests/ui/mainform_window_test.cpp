@@ -82,6 +82,7 @@ TEST_F(MainWindowTest, MenuItemsCarryTheirShortcutsAndHints)
         {"ExitMenuItem", "Выход", Qt::Key_F10, "Выйти из программы"},
         {"RecordMenuItem", "Рекорды", Qt::Key_F7, "Посмотреть рекорды"},
         {"RaytingMenuItem", "Рейтинг", Qt::Key_F8, "Посмотреть рейтинг"},
+        {"StatMenuItem", "Статистика...", Qt::Key_F9, "Статистика игрока"},
         {"HelpMenuItem", "Помощь...", Qt::Key_F1, "Помощь по программе"},
         {"InfoMenuItem", "Информация...", QKeySequence(), "Информация по программе"},
         {"AboutMenuItem", "Об игре...", Qt::Key_F11, "Краткая информация о программе"},

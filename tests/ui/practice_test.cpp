@@ -16,22 +16,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 
 using namespace gameformtest;
 
 namespace
 {
-
-std::map<std::string, std::vector<uint8_t>> filesIn(const TempFolder &folder)
-{
-    std::map<std::string, std::vector<uint8_t>> files;
-    for (const auto &entry : std::filesystem::directory_iterator(folder.path())) {
-        const std::string name = entry.path().filename().string();
-        files[name] = folder.read(name.c_str());
-    }
-    return files;
-}
 
 class PracticeWindowTest : public GameFormBase
 {
@@ -133,7 +122,7 @@ CoachTable *PracticeWindowTest::table = nullptr;
 TEST_F(PracticeWindowTest, WholeCoachedGameBooksNothingAndEndsWithTheReview)
 {
     data->CurDifficulty = 3;
-    const auto before = filesIn(folder);
+    const auto before = folder.contents();
     const auto rating = data->Rating;
     const auto records = data->Records;
     for (int i = 0; i < 16; ++i)
@@ -155,7 +144,7 @@ TEST_F(PracticeWindowTest, WholeCoachedGameBooksNothingAndEndsWithTheReview)
     for (int c = 1; c <= 16; ++c)
         EXPECT_NE(game.players[1].sheet[std::size_t(c)], 0);
     // Nothing booked or written, the competition's difficulty back, every choice the best.
-    EXPECT_EQ(filesIn(folder), before);
+    EXPECT_EQ(folder.contents(), before);
     EXPECT_EQ(std::memcmp(&data->Rating, &rating, sizeof rating), 0);
     EXPECT_EQ(std::memcmp(&data->Records, &records, sizeof records), 0);
     EXPECT_EQ(data->CurDifficulty, 3);
@@ -170,7 +159,7 @@ TEST_F(PracticeWindowTest, WholeCoachedGameBooksNothingAndEndsWithTheReview)
 
 TEST_F(PracticeWindowTest, ClosingEndsWithoutAQuestionOrReviewAndHintsCanBeOff)
 {
-    const auto before = filesIn(folder);
+    const auto before = folder.contents();
     const auto rating = data->Rating;
     play("Вася", 0, 1, false, [&] {
         EXPECT_FALSE(form->findChild<QAbstractButton *>("HintButton")->isVisible());
@@ -182,7 +171,7 @@ TEST_F(PracticeWindowTest, ClosingEndsWithoutAQuestionOrReviewAndHintsCanBeOff)
     EXPECT_TRUE(boxes.asked.empty());
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_FALSE(data->gameRunning);
-    EXPECT_EQ(filesIn(folder), before);
+    EXPECT_EQ(folder.contents(), before);
     EXPECT_EQ(std::memcmp(&data->Rating, &rating, sizeof rating), 0);
 
     // Nothing at all while another game runs.

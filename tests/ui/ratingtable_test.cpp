@@ -1,9 +1,8 @@
 #include "app/ratingsheet.h"
-#include "data/datafiles.h"
-#include "data/ratingbook.h"
 #include "platform/hintheader.h"
 #include "results/ratingtable.h"
 
+#include "tests/support/ratingsupport.h"
 #include "tests/ui/pixels.h"
 
 #include <QLabel>
@@ -32,14 +31,7 @@ QRect rowArea(int r, int x0, int x1)
 class RatingTableTest : public ::testing::Test
 {
 protected:
-    RatingTableTest()
-    {
-        for (std::size_t e = 1; e <= 41; ++e)
-            ResetRatingEntry(data.Rating[e], e <= 30 ? Str17::fromText(ComputerNames[e]) : Str17{});
-        data.ClubCount = 1;
-        data.Rating[31].Name = Str17::fromText("Вася");
-        SortRating(data);
-    }
+    RatingTableTest() { ResetRatingWithMembers(data, {"Вася"}); }
     QImage draw(std::span<const int> widths = kWidths)
     {
         QImage picture(kRatingPictureSize, QImage::Format_RGB32);
