@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 namespace
 {
@@ -24,7 +25,52 @@ TJudgedChoice judgedChoice(const CoachMove &move, const std::vector<uint8_t> &ha
     return choice;
 }
 
+// The move a stored choice made, with the points of a written hand.
+std::optional<CoachMove> coachMove(const TJudgedChoice &choice, int throwNumber)
+{
+    CoachMove move;
+    std::vector<uint8_t> dice;
+    for (const uint8_t face : choice.Dice.items) {
+        if (face >= 1 && face <= 6)
+            dice.push_back(face);
+    }
+    const bool named = choice.Combination >= 1 && choice.Combination <= kCombinations;
+    move.combination = choice.Combination;
+    if (choice.Kind == kWrittenChoice) {
+        move.kind = CoachMove::Kind::Write;
+        if (!named || dice.size() != 5)
+            return std::nullopt;
+    } else if (choice.Kind == kKeptChoice) {
+        move.kind = CoachMove::Kind::Keep;
+        move.keep = dice;
+        // Keeping all five stops the turn and writes; fewer write nothing.
+        if (named != (dice.size() == 5))
+            return std::nullopt;
+    } else {
+        return std::nullopt;
+    }
+    if (named) {
+        Hand hand{};
+        std::copy(dice.begin(), dice.end(), hand.items);
+        move.points = CombCheck(hand, uint8_t(throwNumber), move.combination);
+    }
+    return move;
+}
+
 } // namespace
+
+std::string JudgedMoveText(const TJudgedMove &move)
+{
+    if (move.Turn < 1 || move.Turn > kCombinations || move.Throw < 1 || move.Throw > 3)
+        return {};
+    const auto chosen = coachMove(move.Chosen, move.Throw);
+    const auto best = coachMove(move.Best, move.Throw);
+    if (!chosen || !best)
+        return {};
+    return "Ход " + std::to_string(move.Turn) + ", бросок " + std::to_string(move.Throw) + ": «" +
+           MoveText(*chosen) + "», лучше «" + MoveText(*best) + "», потеряно " +
+           PointsText(move.Cost);
+}
 
 void ChoiceLog::keepChosen(int player, int turn, const TurnMoment &moment,
                            const std::vector<uint8_t> &held)

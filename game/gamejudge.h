@@ -40,6 +40,10 @@ private:
 // sheet, the points its choices gave away and the three costliest of them.
 TJudgedGame JudgeGame(Coach &coach, const ChoiceLog &log, int player, int32_t total, double date);
 
+// A judged decision in words: the turn, the throw, the choice, best play's choice and the cost.
+// Empty for a move a hand-edited file made unreadable.
+std::string JudgedMoveText(const TJudgedMove &move);
+
 // The coach in real games: it watches the club members' choices unseen (no advice, nothing
 // drawn) and, once a game is finished and booked, adds a verdict on each member's game and
 // writes vertoxwn.stt. The four data files are never touched here.

@@ -2,6 +2,7 @@
 
 #include "data/verdictbook.h"
 #include "game/coach.h"
+#include "game/gamejudge.h"
 #include "results/ratingrows.h"
 
 #include <algorithm>
@@ -55,6 +56,10 @@ void addVerdicts(PlayerStats &stats, const TVerdictEntry &verdicts)
     }
     if (count == 0)
         return;
+    for (const TJudgedMove &move : verdicts.Games[count].Costliest.items) {
+        if (std::string text = JudgedMoveText(move); !text.empty())
+            stats.costliest.push_back(std::move(text));
+    }
     stats.averageGivenAway =
         std::accumulate(stats.givenAway.begin(), stats.givenAway.end(), 0.0) / double(count);
     stats.averageLuck = luck / double(count);
@@ -125,6 +130,10 @@ std::vector<std::string> FigureLines(const PlayerStats &stats)
         lines.push_back("Игр разобрал тренер: " + std::to_string(stats.givenAway.size()));
         lines.push_back("Отдано очков: " + PointsText(stats.averageGivenAway) + " за игру");
         lines.push_back("Везение: " + signedPoints(stats.averageLuck) + " очка за игру");
+    }
+    if (!stats.costliest.empty()) {
+        lines.push_back("Самые дорогие решения последней разобранной игры:");
+        lines.insert(lines.end(), stats.costliest.begin(), stats.costliest.end());
     }
     return lines;
 }

@@ -36,6 +36,7 @@ struct PlayerStats {
     std::vector<double> givenAway;
     double averageGivenAway = 0;
     double averageLuck = 0; // the actual total against the expected total of the choices made
+    std::vector<std::string> costliest; // the last judged game's costliest decisions, in words
 };
 
 // The statistics of rating entry `entry` (1-based).

@@ -64,6 +64,28 @@ TEST_F(PlayerStatsTest, ThreeGamesOfAJudgedMember)
     const PlayerStats lucky = StatsOf(data, 31, std::nullopt);
     EXPECT_EQ(FormDescription(lucky).find("тренер"), std::string::npos);
     EXPECT_EQ(FigureLines(lucky).back(), "Везение: +17,8 очка за игру");
+
+    // The last judged game's costliest decisions in words; one a hand-edited file spoiled is
+    // left out.
+    auto &costliest = data.Verdicts[2].Games[2].Costliest;
+    costliest[1] = {3,
+                    2,
+                    {},
+                    4.2,
+                    {kKeptChoice, 0, {{3, 3, 5}}, {}},
+                    {kWrittenChoice, 2, {{2, 2, 2, 5, 6}}, {}}};
+    costliest[2] = {
+        16, 2, {}, 1.5, {kWrittenChoice, 6, {{1, 3, 4, 5, 6}}, {}}, {kKeptChoice, 0, {}, {}}};
+    costliest[3] = {
+        5, 1, {}, 0.5, {kWrittenChoice, 40, {{1, 1, 1, 1, 1}}, {}}, {kKeptChoice, 0, {}, {}}};
+    const auto lines = FigureLines(StatsOf(data, 31, std::nullopt));
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_THAT(std::vector(lines.end() - 3, lines.end()),
+                ElementsAre("Самые дорогие решения последней разобранной игры:",
+                            "Ход 3, бросок 2: «Оставьте 3 3 5 и бросайте», лучше «Запишите в "
+                            "«2:»», потеряно 4,2",
+                            "Ход 16, бросок 2: «Спишите «6:»», лучше «Бросайте все кости "
+                            "заново», потеряно 1,5"));
 }
 
 TEST_F(PlayerStatsTest, FiftyKeptScoresOldestFirst)
