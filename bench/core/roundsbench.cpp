@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/messageboxes.h"
 #include "platform/systemrandom.h"
+#include "tests/support/pressingwindow.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,19 +23,6 @@ class NoPasswords : public PasswordAsker
 {
 public:
     bool AskPassword(const std::string &, const Str17 &) override { return false; }
-};
-
-// Presses "Дальше" for the three groups and "Конец тура".
-class PressingWindow : public RoundWindow
-{
-public:
-    bool playRound(ChampionshipRound &round, const std::string &) override
-    {
-        while (!round.over())
-            round.next();
-        return round.brokenOff();
-    }
-    bool busy() const override { return false; }
 };
 
 // A computer-only championship of thirty over thirty rounds, with the files written after

@@ -15,6 +15,7 @@
 #include "results/prizes.h"
 
 #include "tests/support/gamesupport.h"
+#include "tests/support/pressingwindow.h"
 #include "tests/support/scriptedrandom.h"
 
 #include <cstdio>
@@ -77,18 +78,6 @@ public:
 
 private:
     const bool &m_running;
-};
-
-class PressingWindow : public RoundWindow
-{
-public:
-    bool playRound(ChampionshipRound &round, const std::string &) override
-    {
-        while (!round.over())
-            round.next();
-        return round.brokenOff();
-    }
-    bool busy() const override { return false; }
 };
 
 class NoAwards : public AwardView
