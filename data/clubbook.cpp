@@ -15,10 +15,8 @@
 
 NameClash NameClashOf(const SharedData &data, const Str17 &name)
 {
-    for (int k = 1; k <= data.ClubCount; ++k) {
-        if (data.ClubNames[k] == name)
-            return NameClash::ClubMember;
-    }
+    if (ClubMemberOf(data, name) != 0)
+        return NameClash::ClubMember;
     for (const char *computer : ComputerNames) {
         if (Str17::fromText(computer) == name)
             return NameClash::ComputerPlayer;

@@ -29,5 +29,15 @@ struct SharedData {
     int ratedCount() const { return 30 + ClubCount; }
 };
 
+// The club member (1..ClubCount) with exactly this name, 0 when none.
+inline int ClubMemberOf(const SharedData &data, const Str17 &name)
+{
+    for (int m = 1; m <= data.ClubCount; ++m) {
+        if (data.ClubNames[m] == name)
+            return m;
+    }
+    return 0;
+}
+
 // The thirty computer players; entry k is also rating entry k after a reset.
 extern const OneBased<const char *, 30> ComputerNames;

@@ -2,23 +2,9 @@
 
 #include <algorithm>
 
-namespace
-{
-
-bool isClubMember(const SharedData &data, const Str17 &name)
-{
-    for (int k = 1; k <= data.ClubCount; ++k) {
-        if (data.ClubNames[k] == name)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 bool AddJudgedGame(SharedData &data, const Str17 &name, const TJudgedGame &game)
 {
-    if (name.empty() || !isClubMember(data, name))
+    if (name.empty() || ClubMemberOf(data, name) == 0)
         return false;
     const auto members = data.Verdicts.begin() + 10;
     auto entry = std::find_if(data.Verdicts.begin(), members,
@@ -45,7 +31,7 @@ void KeepClubVerdicts(SharedData &data)
 {
     for (std::size_t k = 1; k <= 10; ++k) {
         TVerdictEntry &entry = data.Verdicts[k];
-        if (!entry.Name.empty() && !isClubMember(data, entry.Name))
+        if (!entry.Name.empty() && ClubMemberOf(data, entry.Name) == 0)
             entry = TVerdictEntry{};
     }
 }

@@ -11,15 +11,6 @@ uint8_t ComputerLevel(const SharedData &data, const Str17 &name)
     return kWeakestLevel;
 }
 
-int ClubMemberOf(const SharedData &data, const Str17 &name)
-{
-    for (int m = 1; m <= data.ClubCount; ++m) {
-        if (data.ClubNames[m] == name)
-            return m;
-    }
-    return 0;
-}
-
 std::vector<Str17> DrawComputers(RandomSource &random, int count)
 {
     OneBased<bool, 30> drawn{};

@@ -11,9 +11,6 @@ class RandomSource;
 uint8_t ComputerLevel(const SharedData &data, const Str17 &name);
 constexpr uint8_t kWeakestLevel = 40;
 
-// The club member (1..ClubCount) with exactly this name, 0 when none.
-int ClubMemberOf(const SharedData &data, const Str17 &name);
-
 // The names of count computer players drawn from the computer players' table, none twice: each
 // is drawn uniformly from 1..30 until one not yet drawn comes up.
 std::vector<Str17> DrawComputers(RandomSource &random, int count);
