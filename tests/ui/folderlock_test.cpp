@@ -4,8 +4,8 @@
 #include "tests/ui/programfixture.h"
 
 #include <QCoreApplication>
+#include <QLockFile>
 #include <QProcess>
-#include <QSysInfo>
 
 #include <gtest/gtest.h>
 
@@ -44,9 +44,18 @@ TEST(FolderLock, LockOfACrashedCopyIsTakenOver)
     ASSERT_TRUE(ended.waitForStarted());
     const qint64 deadPid = ended.processId();
     ASSERT_TRUE(ended.waitForFinished());
+    // The rest as this platform's Qt writes it: Windows names the machine otherwise.
+    qint64 livePid = 0;
+    QString host, application;
+    {
+        TempFolder other;
+        QLockFile held(QString::fromStdString(other.file("held.lck").string()));
+        ASSERT_TRUE(held.tryLock(0));
+        ASSERT_TRUE(held.getLockInfo(&livePid, &host, &application));
+    }
     {
         std::ofstream stale(folder.file(FolderLock::kFileName), std::ios::binary);
-        stale << deadPid << "\nvertox\n" << QSysInfo::machineHostName().toStdString() << "\n";
+        stale << deadPid << "\n" << application.toStdString() << "\n" << host.toStdString() << "\n";
     }
     FolderLock lock(QString::fromStdString(folder.path().string()));
     EXPECT_EQ(lock.acquire(), FolderLock::Claim::Taken);
