@@ -27,9 +27,12 @@ if [ ! -f "$QT_PREFIX/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
     if [ -f "$ready/qt6.4.2-mingw64.tar.xz" ] && qt_ready_unpack; then
         :
     else
-        echo "No ready Qt for MinGW in $ready: building it from Debian's source (about an hour)"
-        "$windows_scripts/buildqt" "$QT_PREFIX" ||
-            fail "no Qt for MinGW: none ready in $ready and building it failed (see above)"
+        mkdir -p "$cache"
+        log=$cache/buildqt.log
+        echo "No ready Qt for MinGW in $ready: building it from Debian's source (about an hour)," \
+            "its log in $log"
+        "$windows_scripts/buildqt" "$QT_PREFIX" >"$log" 2>&1 ||
+            fail "no Qt for MinGW: none ready in $ready, and building it from Debian's source failed (its log: $log)"
     fi
 fi
 
