@@ -1,12 +1,14 @@
 ; The installer of ВЕРТОКС for Windows: for the current user, without administrator rights.
 ; The game keeps its results beside the program, so it goes where the player may write:
 ; %LOCALAPPDATA%\Programs\Vertox. Built by scripts/windows/package, which defines VERSION,
-; STAGE (the game folder), LISTS (the lists of program files) and OUTFILE.
+; STAGE (the game folder), LISTS (the lists of program files), ICON (the program's) and OUTFILE.
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
 !include MUI2.nsh
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
 !include LogicLib.nsh
 !include ${LISTS}
 
