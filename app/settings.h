@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/onebased.h"
+#include "platform/gamefiles.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -8,7 +9,6 @@
 
 // The player's settings: the sound switch and the wave file of each of the eight sounds,
 // numbered as the game plays them.
-inline constexpr const char *kSettingsFile = "vertoxwn.ini";
 inline constexpr std::size_t kSoundNameChars = 20;
 
 using SoundNames = OneBased<std::string, 8>;

@@ -5,6 +5,7 @@
 set -eu
 shared=$(cd "$(dirname "$(readlink -f "$0")")/@VERTOX_SHARE_FROM_BIN@" && pwd)
 game="${XDG_DATA_HOME:-$HOME/.local/share}/vertox"
+data_files="@VERTOX_DATA_FILES_WORDS@"
 first_start=false
 [ -d "$game" ] || first_start=true
 mkdir -p "$game"
@@ -12,7 +13,9 @@ for file in "$shared"/*; do
     name=$(basename "$file")
     case "$name" in
     vertox | *.so) continue ;; # the program and its sound module run from here
-    vertoxwn.clb | vertoxwn.ray | vertoxwn.rec | vertoxwn.sav)
+    esac
+    case " $data_files " in
+    *" $name "*)
         # Fresh results only for a new folder: a file lost later is the game's to report.
         $first_start || continue ;;
     esac

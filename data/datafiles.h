@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/shareddata.h"
+#include "platform/gamefiles.h"
 
 #include <filesystem>
 #include <set>
@@ -8,13 +9,6 @@
 #include <vector>
 
 class MessageBoxes;
-
-constexpr const char *kClubFile = "vertoxwn.clb";
-constexpr const char *kRatingFile = "vertoxwn.ray";
-constexpr const char *kRecordsFile = "vertoxwn.rec";
-constexpr const char *kSlotsFile = "vertoxwn.sav";
-// The coach's verdicts on real games: a file of our own, not one of the four data files.
-constexpr const char *kVerdictsFile = "vertoxwn.stt";
 
 // The data files: loading with recovery at start-up, and the writers the game calls.
 // Files are opened by bare name in the folder given (the working folder by default).

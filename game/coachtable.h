@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/gamefiles.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -13,7 +15,7 @@ class CoachTable
 public:
     static constexpr int kSets = 1 << 16;
     static constexpr uint16_t kFreshSheet = 0xFFFF;
-    static constexpr const char *kCacheFile = "vertoxwn.cch";
+    static constexpr const char *kCacheFile = kCoachCacheFile;
 
     // Told the sets done so far out of kSets; returning false stops the computation.
     using Progress = std::function<bool(int done, int total)>;

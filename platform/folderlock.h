@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/gamefiles.h"
+
 #include <QLockFile>
 #include <QString>
 
@@ -20,7 +22,7 @@ public:
     explicit FolderLock(const QString &folder);
     Claim acquire();
 
-    static constexpr const char *kFileName = "vertoxwn.lck";
+    static constexpr const char *kFileName = kLockFile;
 
 private:
     QLockFile m_lock;
