@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// The fonts the windows are drawn for. Windows has them; Linux draws with the Liberation fonts
-// of the same widths in their place.
+// The fonts the windows are drawn for, TrueType with Cyrillic on every Windows since 2000.
+// Linux draws with the Liberation fonts in their place: Liberation Mono has Courier New's
+// widths, Liberation Sans has Arial's (not Microsoft Sans Serif's).
 namespace fontnames
 {
 #ifdef Q_OS_WIN
@@ -13,7 +14,7 @@ inline QString fixed()
 }
 inline QString sans()
 {
-    return QStringLiteral("MS Sans Serif");
+    return QStringLiteral("Microsoft Sans Serif");
 }
 #else
 inline QString fixed()
