@@ -4,8 +4,10 @@
 #include "game/soundboard.h"
 #include "platform/folderlock.h"
 #include "platform/fontnames.h"
+#include "platform/gamefolder.h"
 #include "platform/qteventpump.h"
 #include "platform/qtmessageboxes.h"
+#include "platform/qtpaths.h"
 #include "platform/qtsounddevice.h"
 #include "platform/systemclock.h"
 #include "platform/systemrandom.h"
@@ -34,8 +36,10 @@ int main(int argc, char **argv)
         QApplication::installTranslator(&qtTexts);
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(TAboutForm::dicePicture())));
 
+    const QString folder = gameFolder();
+    const std::filesystem::path gamePath = stdPath(folder);
     QtMessageBoxes boxes;
-    FolderLock folderLock(QString{});
+    FolderLock folderLock(folder);
     if (!claimFolder(folderLock, boxes))
         return 1;
 
@@ -43,12 +47,13 @@ int main(int argc, char **argv)
     SystemRandom random;
     SystemClock clock;
     QtEventPump pump;
-    QtSoundDevice device;
+    QtSoundDevice device(gamePath);
     SoundBoard sounds(data.SoundOn, device);
-    DataFiles files(data, boxes);
+    DataFiles files(data, boxes, gamePath);
 
-    const auto windows =
-        ProgramWindows::create({data, files, random, boxes, clock, sounds, pump, {}, openTextFile});
+    const auto windows = ProgramWindows::create(
+        {data, files, random, boxes, clock, sounds, pump, gamePath,
+         [folder](const QString &name) { return openTextFile(folder, name); }});
     if (!windows)
         return 1;
     TMainForm &mainForm = windows->mainForm();

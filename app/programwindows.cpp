@@ -1,4 +1,5 @@
 #include "app/programwindows.h"
+#include "platform/qtpaths.h"
 
 #include "app/taboutform.h"
 #include "app/tpracticeform.h"
@@ -33,7 +34,7 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     TMainForm *main = windows->m_mainForm.get();
     s.sounds.names = main->soundNames();
     windows->m_gameForm = TGameForm::create({s.data, s.files, s.random, s.boxes, s.clock}, s.sounds,
-                                            s.pump, QString::fromStdString(s.folder.string()));
+                                            s.pump, qtPath(s.folder));
     if (!windows->m_gameForm)
         return nullptr;
 

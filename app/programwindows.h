@@ -35,7 +35,8 @@ public:
         const Clock &clock;
         SoundBoard &sounds;
         EventPump &pump;
-        // Where the data, settings and die pictures are: the working folder when empty.
+        // The game folder, where the data, settings and die pictures are: the working folder when
+        // empty.
         std::filesystem::path folder = {};
         std::function<bool(const QString &)> openText;
     };

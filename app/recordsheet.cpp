@@ -20,7 +20,7 @@ QLabel *tableLabel(const QString &text, int top, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    setTextColours(label, palette::white, palette::navy);
     label->setGeometry(0, top, kRecordsPictureSize.width(), kPrizeHeaderTop - kPrizeLabelTop);
     return label;
 }

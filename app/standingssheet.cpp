@@ -35,7 +35,7 @@ QLabel *colouredLabel(const QString &name, const QColor &colour)
 {
     auto *label = new QLabel;
     label->setObjectName(name);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
+    setTextColours(label, colour);
     return label;
 }
 

@@ -42,7 +42,7 @@ public:
         SharedData &data;
         DataFiles &files;
         MessageBoxes &boxes;
-        // Where vertoxwn.ini lives: the working folder unless a test gives another.
+        // Where vertoxwn.ini lives: the game folder, the working folder when empty.
         std::filesystem::path folder = {};
         // Opens a help text by bare name (openTextFile); false when it could not be shown.
         std::function<bool(const QString &)> openText;

@@ -1,6 +1,7 @@
 #include "game/coachtable.h"
 
 #include "game/coachturn.h"
+#include "platform/filestore.h"
 
 #include <atomic>
 #include <bit>
@@ -123,28 +124,17 @@ bool CoachTable::save(const std::filesystem::path &file) const
 {
     if (!ready())
         return false;
-    // Written aside and renamed, so a broken write never leaves a cache that looks whole.
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        const uint32_t count = kSets;
-        const uint64_t checksum = checksumOf(m_values);
-        out.write(kMagic, sizeof kMagic);
-        out.write(reinterpret_cast<const char *>(&count), sizeof count);
-        out.write(reinterpret_cast<const char *>(m_values.data()),
-                  std::streamsize(m_values.size() * sizeof(double)));
-        out.write(reinterpret_cast<const char *>(&checksum), sizeof checksum);
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, file, error);
-    if (error)
-        std::filesystem::remove(temporary, error);
-    return !error;
+    const uint32_t count = kSets;
+    const uint64_t checksum = checksumOf(m_values);
+    std::vector<char> bytes;
+    const auto append = [&bytes](const void *data, std::size_t size) {
+        const auto *from = static_cast<const char *>(data);
+        bytes.insert(bytes.end(), from, from + size);
+    };
+    append(kMagic, sizeof kMagic);
+    append(&count, sizeof count);
+    append(m_values.data(), m_values.size() * sizeof(double));
+    append(&checksum, sizeof checksum);
+    // Whole or not at all, so a broken write never leaves a cache that looks whole.
+    return filestore::writeWhole(file, bytes.data(), bytes.size());
 }

@@ -12,7 +12,7 @@ namespace gamestyle
 {
 
 // Value boxes: light for navy and green text, dark for the white and yellow bonus cells.
-inline const QColor boxFace{212, 208, 200};
+inline const QColor boxFace = palette::face;
 
 inline QColor textOf(CellColour colour)
 {

@@ -34,17 +34,6 @@ QString toQt(const std::string &utf8)
     return QString::fromStdString(utf8);
 }
 
-void setColours(QWidget *widget, const QColor &textColour, const QColor *background = nullptr)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, textColour);
-    if (background) {
-        palette.setColor(QPalette::Window, *background);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
-}
-
 QLabel *addCaptionedValue(QHBoxLayout *layout, const char *caption, const char *name,
                           const QColor &colour, int minimumWidth)
 {
@@ -52,7 +41,7 @@ QLabel *addCaptionedValue(QHBoxLayout *layout, const char *caption, const char *
     auto *value = new QLabel;
     value->setObjectName(name);
     value->setMinimumWidth(minimumWidth);
-    setColours(value, colour);
+    setTextColours(value, colour);
     layout->addWidget(value);
     layout->addSpacing(8);
     return value;
@@ -151,7 +140,7 @@ void TGameForm::createPutPanel()
         name->setObjectName(QString("NameLabel%1").arg(row));
         name->setGeometry(2, top, 80, 16);
         name->setAlignment(Qt::AlignCenter);
-        setColours(name, row == kTotalCell ? palette::purple : palette::navy);
+        setTextColours(name, row == kTotalCell ? palette::purple : palette::navy);
 
         auto *value = new QLabel(panel);
         value->setObjectName(QString("ValueBox%1").arg(row));
@@ -208,7 +197,10 @@ void TGameForm::createCubePanel()
     QFont bold = font();
     bold.setBold(true);
     m_compTurn->setFont(bold);
-    setColours(m_compTurn, palette::aqua);
+    // Over the cube picture, which is its background: it shows through around the text.
+    QPalette aqua = m_compTurn->palette();
+    aqua.setColor(QPalette::WindowText, palette::aqua);
+    m_compTurn->setPalette(aqua);
 
     m_goButton = new QPushButton(panel);
     m_goButton->setObjectName("GoButton");
@@ -291,11 +283,11 @@ void TGameForm::showCells()
         const GameScreen::Cell &cell = screen.cells[row];
         QLabel *box = m_valueBoxes[row];
         box->setText(toQt(cell.text));
-        const QColor background = gamestyle::backgroundOf(cell.colour);
         if (row == kTotalCell)
-            setColours(box, palette::red, &gamestyle::boxFace);
+            setTextColours(box, palette::red, gamestyle::boxFace);
         else
-            setColours(box, gamestyle::textOf(cell.colour), &background);
+            setTextColours(box, gamestyle::textOf(cell.colour),
+                           gamestyle::backgroundOf(cell.colour));
     }
 }
 

@@ -1,16 +1,11 @@
 #include "platform/filestore.h"
 
-#include <cstdio>
+#include "platform/nativefiles.h"
+
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <system_error>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace filestore
 {
@@ -37,29 +32,10 @@ bool writeWhole(const std::filesystem::path &path, const void *bytes, std::size_
 {
     std::filesystem::path temporary = path;
     temporary += ".tmp";
-#ifdef _WIN32
-    // The wide name: a narrow one would lose letters outside the system's code page.
-    std::FILE *file = ::_wfopen(temporary.c_str(), L"wb");
-#else
-    std::FILE *file = std::fopen(temporary.c_str(), "wb");
-#endif
-    if (!file)
-        return false;
-    bool ok = std::fwrite(bytes, 1, size, file) == size && std::fflush(file) == 0;
-#ifdef _WIN32
-    ok = ok && ::_commit(::_fileno(file)) == 0;
-#else
-    ok = ok && ::fsync(::fileno(file)) == 0;
-#endif
-    ok = std::fclose(file) == 0 && ok;
-    std::error_code error;
-    if (ok)
-        std::filesystem::rename(temporary, path, error);
-    if (!ok || error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    if (nativefiles::writeNew(temporary, bytes, size) && nativefiles::replace(temporary, path))
+        return true;
+    nativefiles::remove(temporary);
+    return false;
 }
 
 bool holds(const std::filesystem::path &path, const void *bytes, std::size_t size)
@@ -72,13 +48,8 @@ void keepDamagedCopy(const std::filesystem::path &path)
 {
     std::filesystem::path copy = path;
     copy += ".bad";
-    std::error_code error;
-#ifdef _WIN32
-    // MinGW's copy_file takes any two files for one and the same, so it never replaces one.
-    std::filesystem::remove(copy, error);
-#endif
-    std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing,
-                               error);
+    if (const auto bytes = read(path))
+        writeWhole(copy, bytes->data(), bytes->size());
 }
 
 bool existsUnread(const std::filesystem::path &path)
@@ -91,9 +62,7 @@ bool setAside(const std::filesystem::path &path)
 {
     std::filesystem::path aside = path;
     aside += ".bad";
-    std::error_code error;
-    std::filesystem::rename(path, aside, error);
-    return !error;
+    return nativefiles::replace(path, aside);
 }
 
 } // namespace filestore

@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QWidget>
 
 QFont monoFont(int pixelSize)
 {
@@ -23,4 +24,13 @@ void drawTextAt(QPainter &painter, int x, int top, const QColor &colour, const s
 {
     painter.setPen(colour);
     painter.drawText(x, top + painter.fontMetrics().ascent(), QString::fromStdString(text));
+}
+
+void setTextColours(QWidget *widget, const QColor &text, const QColor &background)
+{
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::WindowText, text);
+    colours.setColor(QPalette::Window, background);
+    widget->setPalette(colours);
+    widget->setAutoFillBackground(true);
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 class QPainter;
+class QWidget;
 
 // The sixteen-colour palette every picture of the game is drawn in.
 namespace palette
@@ -22,7 +23,13 @@ inline const QColor aqua{0, 255, 255};
 inline const QColor lime{0, 255, 0};
 inline const QColor yellow{255, 255, 0};
 inline const QColor white{255, 255, 255};
+// The light grey of the classic dialog face, which the coloured labels were chosen to stand on.
+inline const QColor face{212, 208, 200};
 } // namespace palette
+
+// A label's text colour with the background it stands on, so a dark desktop palette or high
+// contrast never puts navy or red text on black.
+void setTextColours(QWidget *widget, const QColor &text, const QColor &background = palette::face);
 
 // Fixed-width, so right-aligned numbers line up.
 QFont monoFont(int pixelSize);

@@ -1,6 +1,7 @@
 #include "platform/qtsounddevice.h"
 
 #include "platform/filestore.h"
+#include "platform/pathtext.h"
 #include "platform/soundoutput.h"
 #include "platform/wavecheck.h"
 
@@ -15,10 +16,9 @@ namespace
 // The game's sounds are short; a huge file would only be held in memory whole.
 constexpr std::uintmax_t kLargestFile = 16u << 20;
 
-bool isPlayableFile(const std::string &file)
+bool isPlayableFile(const std::filesystem::path &path)
 {
     std::error_code error;
-    const std::filesystem::path path(file);
     const auto size = std::filesystem::file_size(path, error);
     if (error || size > kLargestFile)
         return false;
@@ -28,19 +28,23 @@ bool isPlayableFile(const std::string &file)
 
 } // namespace
 
-QtSoundDevice::QtSoundDevice(const QString &moduleFolder) : m_moduleFolder(moduleFolder) {}
+QtSoundDevice::QtSoundDevice(std::filesystem::path soundFolder, const QString &moduleFolder)
+    : m_soundFolder(std::move(soundFolder)), m_moduleFolder(moduleFolder)
+{
+}
 
 QtSoundDevice::~QtSoundDevice() = default;
 
 bool QtSoundDevice::open(const std::string &file)
 {
     close();
-    if (file.empty() || !isPlayableFile(file))
+    if (file.empty())
+        return false;
+    const auto path = m_soundFolder / pathFromUtf8(file);
+    if (!isPlayableFile(path))
         return false;
     std::error_code error;
-    // UTF-8 whatever the system's code page, so a folder named in Cyrillic reaches the output.
-    const auto path = std::filesystem::absolute(file, error).u8string();
-    m_openPath.assign(path.begin(), path.end());
+    m_openPath = utf8Of(std::filesystem::absolute(path, error));
     return !error;
 }
 

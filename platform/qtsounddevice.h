@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <memory>
 
 class SoundOutput;
@@ -14,11 +15,13 @@ class SoundOutput;
 class QtSoundDevice : public SoundDevice
 {
 public:
-    // moduleFolder: where the sound module is, the program's own folder when empty.
-    explicit QtSoundDevice(const QString &moduleFolder = QString());
+    // soundFolder: where sound files named without a folder are, the working folder when
+    // empty; moduleFolder: where the sound module is, the program's own folder when empty.
+    explicit QtSoundDevice(std::filesystem::path soundFolder = {},
+                           const QString &moduleFolder = QString());
     ~QtSoundDevice() override;
 
-    // Accepts only an existing PCM wave file, opened by the name as given.
+    // Accepts only an existing PCM wave file, its name in UTF-8.
     bool open(const std::string &file) override;
     void play() override;
     bool isPlaying() const override;
@@ -31,6 +34,7 @@ public:
 private:
     SoundOutput *output();
 
+    std::filesystem::path m_soundFolder;
     QString m_moduleFolder;
     bool m_loadTried = false;
     std::unique_ptr<SoundOutput> m_output;

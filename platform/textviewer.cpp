@@ -10,13 +10,14 @@
 #include <QUrl>
 #endif
 
-bool openTextFile(const QString &name)
+bool openTextFile(const QString &folder, const QString &name)
 {
-    const QFileInfo file(QDir::current(), name);
+    const QFileInfo file(QDir(folder), name);
     if (!file.isFile())
         return false;
 #ifdef Q_OS_WIN
-    return QProcess::startDetached(QStringLiteral("notepad.exe"), {name}, QDir::currentPath());
+    return QProcess::startDetached(QStringLiteral("notepad.exe"),
+                                   {QDir::toNativeSeparators(file.absoluteFilePath())}, folder);
 #else
     return QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
 #endif

@@ -2,6 +2,6 @@
 
 #include <QString>
 
-// Opens a help text from the working folder in the desktop's text viewer, without waiting.
+// Opens a help text from the game folder in the desktop's text viewer, without waiting.
 // False when the file is missing or no viewer could be started.
-bool openTextFile(const QString &name);
+bool openTextFile(const QString &folder, const QString &name);

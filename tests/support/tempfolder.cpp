@@ -1,14 +1,37 @@
 #include "tests/support/tempfolder.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
 
+namespace
+{
+
+#ifdef _WIN32
+// A temporary folder without Cyrillic letters would test nothing of the names a Russian
+// player's folders have.
+void expectCyrillic(const std::filesystem::path &folder)
+{
+    const std::u16string name = folder.u16string();
+    EXPECT_TRUE(std::any_of(name.begin(), name.end(),
+                            [](char16_t c) { return c >= u'\u0400' && c <= u'\u04ff'; }))
+        << "the temporary folder " << utf8Of(folder) << " has no Cyrillic letters";
+}
+#endif
+
+} // namespace
+
 TempFolder::TempFolder()
 {
     std::random_device device;
-    m_path = std::filesystem::temp_directory_path() /
-             ("vertoxtest-" + std::to_string(device()) + std::to_string(device()));
+    const std::filesystem::path temporary = std::filesystem::temp_directory_path();
+#ifdef _WIN32
+    expectCyrillic(temporary);
+#endif
+    m_path = temporary / ("vertoxtest-" + std::to_string(device()) + std::to_string(device()));
     std::filesystem::create_directories(m_path);
 }
 
@@ -34,7 +57,7 @@ std::map<std::string, std::vector<uint8_t>> TempFolder::contents() const
 {
     std::map<std::string, std::vector<uint8_t>> files;
     for (const auto &entry : std::filesystem::directory_iterator(m_path)) {
-        const std::string name = entry.path().filename().string();
+        const std::string name = utf8Of(entry.path().filename());
         files[name] = read(name.c_str());
     }
     return files;

@@ -1,5 +1,8 @@
 #include "platform/folderlock.h"
+#include "platform/qtpaths.h"
 
+#include "tests/support/heldfile.h"
+#include "tests/support/scriptedboxes.h"
 #include "tests/support/tempfolder.h"
 #include "tests/ui/programfixture.h"
 
@@ -20,14 +23,14 @@
 TEST(FolderLock, OneCopyPerFolderAndCrashedCopiesNeverBlock)
 {
     TempFolder folder;
-    const QString path = QString::fromStdString(folder.path().string());
+    const QString path = qtPath(folder.path());
     {
         FolderLock first(path);
         ASSERT_EQ(first.acquire(), FolderLock::Claim::Taken);
         FolderLock second(path);
         EXPECT_EQ(second.acquire(), FolderLock::Claim::HeldByOther);
         TempFolder other;
-        FolderLock elsewhere(QString::fromStdString(other.path().string()));
+        FolderLock elsewhere(qtPath(other.path()));
         EXPECT_EQ(elsewhere.acquire(), FolderLock::Claim::Taken) << "another folder is free";
     }
     FolderLock afterExit(path);
@@ -49,7 +52,7 @@ TEST(FolderLock, LockOfACrashedCopyIsTakenOver)
     QString host, application;
     {
         TempFolder other;
-        QLockFile held(QString::fromStdString(other.file("held.lck").string()));
+        QLockFile held(qtPath(other.file("held.lck")));
         ASSERT_TRUE(held.tryLock(0));
         ASSERT_TRUE(held.getLockInfo(&livePid, &host, &application));
     }
@@ -57,15 +60,61 @@ TEST(FolderLock, LockOfACrashedCopyIsTakenOver)
         std::ofstream stale(folder.file(FolderLock::kFileName), std::ios::binary);
         stale << deadPid << "\n" << application.toStdString() << "\n" << host.toStdString() << "\n";
     }
-    FolderLock lock(QString::fromStdString(folder.path().string()));
+    FolderLock lock(qtPath(folder.path()));
     EXPECT_EQ(lock.acquire(), FolderLock::Claim::Taken);
+}
+
+namespace
+{
+
+// A lock file as a copy on another computer writes it into a shared or carried folder.
+const std::string kOtherComputersLock = "4242\nvertox\nOFFICE-PC\n";
+
+std::vector<uint8_t> bytesOf(const std::string &text)
+{
+    return {text.begin(), text.end()};
+}
+
+} // namespace
+
+TEST(FolderLock, ALockThatNoRunningCopyHoldsIsTakenOverSilently)
+{
+    // Another computer's lock, and lock files left empty, cut short or binary by a damaged disk.
+    for (const std::string &left : {kOtherComputersLock, std::string(), std::string("42"),
+                                    std::string("\0\xff\x13\n\x80\n\n", 7)}) {
+        TempFolder folder;
+        folder.write(FolderLock::kFileName, bytesOf(left));
+        FolderLock lock(qtPath(folder.path()));
+        ScriptedBoxes boxes;
+        EXPECT_TRUE(claimFolder(lock, boxes)) << testing::PrintToString(left);
+        EXPECT_TRUE(boxes.shown.empty());
+        FolderLock second(qtPath(folder.path()));
+        EXPECT_EQ(second.acquire(), FolderLock::Claim::HeldByOther) << "the folder is ours now";
+        EXPECT_EQ(second.holder(), QString());
+    }
+}
+
+TEST(FolderLock, ACopyRunningOnAnotherComputerKeepsTheFolderAndIsNamed)
+{
+    TempFolder folder;
+    folder.write(FolderLock::kFileName, bytesOf(kOtherComputersLock));
+    const HeldFile running(folder.file(FolderLock::kFileName));
+    ASSERT_TRUE(running.held());
+    FolderLock lock(qtPath(folder.path()));
+    ScriptedBoxes boxes;
+    EXPECT_FALSE(claimFolder(lock, boxes));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "ВЕРТОКС уже запущен из этой папки на компьютере OFFICE-PC.\r\n"
+                                   "Две копии игры стерли бы результаты друг друга: продолжайте "
+                                   "игру на том компьютере.");
+    EXPECT_EQ(folder.read(FolderLock::kFileName), bytesOf(kOtherComputersLock));
 }
 
 // A read-only folder through Unix permissions and the file-system identity.
 #ifndef _WIN32
 TEST_F(ProgramTest, AHeldFolderEndsTheCopyAnUnwritableOneIsPlayedUntouched)
 {
-    const QString path = QString::fromStdString(folder.path().string());
+    const QString path = qtPath(folder.path());
     const auto files = [this] {
         std::map<std::string, std::vector<uint8_t>> bytes;
         for (const auto &entry : std::filesystem::directory_iterator(folder.path()))

@@ -1,3 +1,4 @@
+#include "platform/qtpaths.h"
 #include "tests/ui/gameformfixture.h"
 
 #include <QDir>
@@ -17,8 +18,7 @@ class GameFormCreation : public GameFormBase
 protected:
     std::unique_ptr<TGameForm> create()
     {
-        return TGameForm::create(services(random), sounds, pump,
-                                 QString::fromStdString(folder.path().string()));
+        return TGameForm::create(services(random), sounds, pump, qtPath(folder.path()));
     }
 
     // The pictures file cut or grown to size bytes.
@@ -81,7 +81,7 @@ TEST_F(GameFormCreation, ReadsThePicturesFromTheWorkingFolderWithoutScratchFiles
     copyPictures();
     const auto before = folderContents();
     const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(folder.path().string())));
+    ASSERT_TRUE(QDir::setCurrent(qtPath(folder.path())));
     const auto form = TGameForm::create(services(random), sounds, pump);
     QDir::setCurrent(previous);
 

@@ -1,3 +1,4 @@
+#include "platform/qtpaths.h"
 #include "tests/ui/gameformfixture.h"
 
 #include <QAbstractButton>
@@ -134,8 +135,7 @@ TEST_F(GameFormGame, SixteenTurnsEndTheGameAndHideTheWindow)
 TEST_F(GameFormGame, ComputerOnlyGameNeverShowsTheWindow)
 {
     SeededRandom seeded(7);
-    const auto own = TGameForm::create(services(seeded), sounds, pump,
-                                       QString::fromStdString(folder.path().string()));
+    const auto own = TGameForm::create(services(seeded), sounds, pump, qtPath(folder.path()));
     ASSERT_NE(own, nullptr);
     ShowCounter counter;
     own->installEventFilter(&counter);

@@ -1,4 +1,5 @@
 #include "tests/ui/gameformfixture.h"
+#include "platform/qtpaths.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -52,8 +53,7 @@ void GameFormBase::copyPictures() const
 void GameFormTest::SetUp()
 {
     copyPictures();
-    form = TGameForm::create(services(random), sounds, pump,
-                             QString::fromStdString(folder.path().string()));
+    form = TGameForm::create(services(random), sounds, pump, qtPath(folder.path()));
     ASSERT_NE(form, nullptr);
     ASSERT_TRUE(boxes.shown.empty());
 }

@@ -1,6 +1,7 @@
 #include "app/tpracticeform.h"
 #include "game/coach.h"
 #include "game/coachloader.h"
+#include "platform/qtpaths.h"
 #include "tests/ui/gameformfixture.h"
 
 #include <QAbstractButton>
@@ -35,8 +36,7 @@ protected:
     void SetUp() override
     {
         copyPictures();
-        form = TGameForm::create(services(seeded), sounds, pump,
-                                 QString::fromStdString(folder.path().string()));
+        form = TGameForm::create(services(seeded), sounds, pump, qtPath(folder.path()));
         ASSERT_NE(form, nullptr);
         dialog = std::make_unique<TPracticeForm>(*data);
     }

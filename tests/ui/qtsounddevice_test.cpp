@@ -1,3 +1,5 @@
+#include "platform/pathtext.h"
+#include "platform/qtpaths.h"
 #include "platform/qtsounddevice.h"
 
 #include "tests/support/tempfolder.h"
@@ -42,9 +44,9 @@ std::vector<uint8_t> shortWave()
 class QtSoundDeviceTest : public testing::Test
 {
 protected:
-    std::string path(const char *name) const { return m_folder.file(name).string(); }
+    std::string path(const char *name) const { return utf8Of(m_folder.file(name)); }
     TempFolder m_folder;
-    QtSoundDevice m_device{QStringLiteral(VERTOX_GAME_DIR)};
+    QtSoundDevice m_device{{}, QStringLiteral(VERTOX_GAME_DIR)};
 };
 
 } // namespace
@@ -57,8 +59,14 @@ TEST_F(QtSoundDeviceTest, OpensOnlyExistingPcmWaves)
     EXPECT_FALSE(m_device.isPlaying()) << "opening does not start playing";
     EXPECT_FALSE(m_device.open(path("missing.wav")));
     EXPECT_FALSE(m_device.open(path("text.wav")));
-    EXPECT_FALSE(m_device.open(m_folder.path().string()));
+    EXPECT_FALSE(m_device.open(utf8Of(m_folder.path())));
     EXPECT_FALSE(m_device.open(""));
+
+    // A name from the settings file, in Cyrillic, is found in the game folder.
+    m_folder.write("ход.wav", shortWave());
+    QtSoundDevice inGameFolder(m_folder.path(), QStringLiteral(VERTOX_GAME_DIR));
+    EXPECT_TRUE(inGameFolder.open("ход.wav"));
+    EXPECT_FALSE(m_device.open("ход.wav")) << "not in the working folder";
 }
 
 TEST_F(QtSoundDeviceTest, NothingIsLoadedBeforeTheFirstSound)
@@ -69,7 +77,7 @@ TEST_F(QtSoundDeviceTest, NothingIsLoadedBeforeTheFirstSound)
     m_device.close();
     EXPECT_FALSE(m_device.hasOutput());
 
-    QtSoundDevice elsewhere(QString::fromStdString(m_folder.path().string()));
+    QtSoundDevice elsewhere({}, qtPath(m_folder.path()));
     ASSERT_TRUE(elsewhere.open(path("tone.wav")));
     elsewhere.play();
     EXPECT_FALSE(elsewhere.hasOutput()) << "no module in that folder: silent";

@@ -1,5 +1,6 @@
 #include "game/coachtable.h"
 #include "platform/plotframe.h"
+#include "platform/qtpaths.h"
 #include "results/tstatform.h"
 
 #include "tests/support/ratingsupport.h"
@@ -85,7 +86,7 @@ TEST_F(StatWindowTest, KeysChooseThePlayerAndNothingIsWritten)
 
     TStatForm *first = &windows->statForm();
     TempFolder pictures;
-    const QString pictureFile = QString::fromStdString(pictures.file("форма").string());
+    const QString pictureFile = qtPath(pictures.file("форма"));
     first->setFileChooser([&](QWidget *) { return pictureFile; });
     lookAtStatistics([&](TStatForm *window) {
         EXPECT_EQ(window, first) << "one window, made once";
