@@ -16,9 +16,10 @@ const char *const kNameHint = "Имя участника, установивше
 const char *const kDateHint = "Дата установления рекорда";
 
 // A table's title, written over the navy picture.
-QLabel *tableLabel(const QString &text, int top, QWidget *parent)
+QLabel *tableLabel(const QString &name, const QString &text, int top, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
     setTextColours(label, palette::white, palette::navy);
     label->setGeometry(0, top, kRecordsPictureSize.width(), kPrizeHeaderTop - kPrizeLabelTop);
@@ -57,8 +58,9 @@ RecordSheet::RecordSheet(const SharedData &data, QWidget *parent)
     picture.fill(palette::navy);
     m_image->setPicture(std::move(picture));
 
-    tableLabel(QStringLiteral("Рекорды одиночной игры"), 0, this);
-    tableLabel(QStringLiteral("Рекорды в призах"), kPrizeLabelTop, this);
+    tableLabel(QStringLiteral("Rec1Label"), QStringLiteral("Рекорды одиночной игры"), 0, this);
+    tableLabel(QStringLiteral("Rec2Label"), QStringLiteral("Рекорды в призах"), kPrizeLabelTop,
+               this);
     const int width = kRecordsPictureSize.width();
     m_rec1Header->setGeometry(0, kGameRowsTop - HintHeader::kHeight, width, HintHeader::kHeight);
     m_rec2Header->setGeometry(0, kPrizeHeaderTop, width, HintHeader::kHeight);

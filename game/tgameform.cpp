@@ -197,9 +197,11 @@ void TGameForm::createCubePanel()
     QFont bold = font();
     bold.setBold(true);
     m_compTurn->setFont(bold);
-    // Over the cube picture, which is its background: it shows through around the text.
+    // Over the cube picture, which shows through around the text: the picture's green is its
+    // background.
     QPalette aqua = m_compTurn->palette();
     aqua.setColor(QPalette::WindowText, palette::aqua);
+    aqua.setColor(QPalette::Window, palette::green);
     m_compTurn->setPalette(aqua);
 
     m_goButton = new QPushButton(panel);

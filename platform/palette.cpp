@@ -28,9 +28,9 @@ void drawTextAt(QPainter &painter, int x, int top, const QColor &colour, const s
 
 void setTextColours(QWidget *widget, const QColor &text, const QColor &background)
 {
-    QPalette colours = widget->palette();
+    // Every shade from the background, so a frame around the text keeps its look too.
+    QPalette colours(background);
     colours.setColor(QPalette::WindowText, text);
-    colours.setColor(QPalette::Window, background);
     widget->setPalette(colours);
     widget->setAutoFillBackground(true);
 }

@@ -19,9 +19,7 @@ QLabel *addLabel(QWidget *parent, const char *name, const QRect &geometry, const
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignCenter);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    setTextColours(label, colour);
     return label;
 }
 
