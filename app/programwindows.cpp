@@ -1,5 +1,4 @@
 #include "app/programwindows.h"
-#include "platform/qtpaths.h"
 
 #include "app/taboutform.h"
 #include "app/tpracticeform.h"
@@ -16,6 +15,7 @@
 #include "game/gamejudge.h"
 #include "game/soundboard.h"
 #include "game/tgameform.h"
+#include "platform/qtpaths.h"
 #include "results/tpraiseform.h"
 #include "results/tstatform.h"
 
