@@ -127,7 +127,7 @@ Section "Uninstall"
     ; Keeping the results is the answer when nobody answers (/S) or the player just presses Enter.
     ${If} $RemoveResults != 1
         MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON1 \
-            "Сохранить ваши результаты (клуб, рейтинг, рекорды, записанные соревнования и настройки)?$\r$\nОни останутся в папке$\r$\n$INSTDIR" \
+            "Сохранить ваши результаты (клуб, рейтинг, рекорды, записанные соревнования, оценки тренера и настройки)?$\r$\nОни останутся в папке$\r$\n$INSTDIR" \
             /SD IDYES IDYES keep
     ${EndIf}
     !insertmacro RemoveResults
