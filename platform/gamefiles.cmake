@@ -19,6 +19,14 @@ set(VERTOX_RESULT_FILES ${VERTOX_DATA_FILES} ${VERTOX_VERDICTS_FILE} ${VERTOX_SE
 set(VERTOX_WORK_FILES ${VERTOX_COACH_CACHE_FILE} ${VERTOX_LOCK_FILE})
 # Endings added to any name above: a file being written whole, a damaged file kept aside.
 set(VERTOX_WORK_ENDINGS .tmp .bad)
+# Every name the game may leave in its folder: each file above, bare and with each ending.
+set(VERTOX_MADE_FILES)
+foreach(file IN LISTS VERTOX_RESULT_FILES VERTOX_WORK_FILES)
+    list(APPEND VERTOX_MADE_FILES ${file})
+    foreach(ending IN LISTS VERTOX_WORK_ENDINGS)
+        list(APPEND VERTOX_MADE_FILES ${file}${ending})
+    endforeach()
+endforeach()
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/gamefiles.h.in
                ${CMAKE_BINARY_DIR}/generated/platform/gamefiles.h @ONLY)
@@ -26,4 +34,5 @@ list(JOIN VERTOX_DATA_FILES " " VERTOX_DATA_FILES_WORDS)
 list(JOIN VERTOX_RESULT_FILES " " VERTOX_RESULT_FILES_WORDS)
 list(JOIN VERTOX_WORK_FILES " " VERTOX_WORK_FILES_WORDS)
 list(JOIN VERTOX_WORK_ENDINGS " " VERTOX_WORK_ENDINGS_WORDS)
+list(JOIN VERTOX_MADE_FILES " " VERTOX_MADE_FILES_WORDS)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/gamefiles.sh.in ${CMAKE_BINARY_DIR}/gamefiles.sh @ONLY)

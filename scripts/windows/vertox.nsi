@@ -1,20 +1,34 @@
 ; The installer of ВЕРТОКС for Windows: for the current user, without administrator rights.
 ; The game keeps its results beside the program, so it goes where the player may write:
 ; %LOCALAPPDATA%\Programs\Vertox. Built by scripts/windows/package, which defines VERSION,
-; STAGE (the game folder), LISTS (the lists of program files), ICON (the program's) and OUTFILE.
+; STAGE (the game folder), LISTS (the lists of program files and of the files the game keeps),
+; ICON (the program's) and OUTFILE; PUBLISHER and SIGN (the signing command) when it signs.
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
+; Drawn sharp at any display scale, rather than stretched by Windows.
+ManifestDPIAware true
+!ifdef SIGN
+; The uninstaller is signed before it is packed into the installer, the installer once written.
+!uninstfinalize '"${SIGN}" "%1"' = 0
+!finalize '"${SIGN}" "%1"' = 0
+!endif
+!ifndef PUBLISHER
+!define PUBLISHER "Проект ВЕРТОКС"
+!endif
 
 !include MUI2.nsh
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!include FileFunc.nsh
 !include LogicLib.nsh
 !include ${LISTS}
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vertox"
 ; The exit code of a silent run refused because the game is running.
 !define EXIT_GAME_RUNNING 3
+; Set by the uninstaller's /REMOVERESULTS: the results go too, without a question.
+Var RemoveResults
 
 Name "ВЕРТОКС"
 Caption "ВЕРТОКС ${VERSION}: установка"
@@ -43,11 +57,11 @@ VIAddVersionKey /LANG=1049 "LegalCopyright" "См. LICENSE.txt"
 !macro GameRunningCheck un
 Function ${un}WaitForGameClosed
     ${Do}
-        ${IfNot} ${FileExists} "$INSTDIR\vertoxwn.lck"
+        ${IfNot} ${FileExists} "$INSTDIR\${LOCK_FILE}"
             Return
         ${EndIf}
         ClearErrors
-        FileOpen $0 "$INSTDIR\vertoxwn.lck" a
+        FileOpen $0 "$INSTDIR\${LOCK_FILE}" a
         ${IfNot} ${Errors}
             FileClose $0
             Return
@@ -76,25 +90,32 @@ Section
     !insertmacro ProgramFiles
     ; A player's results survive an installation over an older version.
     SetOverwrite off
-    File "${STAGE}\vertoxwn.clb"
-    File "${STAGE}\vertoxwn.ray"
-    File "${STAGE}\vertoxwn.rec"
-    File "${STAGE}\vertoxwn.sav"
+    !insertmacro DataFiles
     SetOverwrite on
 
     CreateShortCut "$SMPROGRAMS\ВЕРТОКС.lnk" "$INSTDIR\vertox.exe"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "ВЕРТОКС"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\vertox.exe"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
     WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+    ; In kilobytes, the folder as installed.
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
 Function un.onInit
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "/REMOVERESULTS" $1
+    ${IfNot} ${Errors}
+        StrCpy $RemoveResults 1
+    ${EndIf}
     Call un.WaitForGameClosed
 FunctionEnd
 
@@ -102,18 +123,14 @@ Section "Uninstall"
     Call un.WaitForGameClosed
     !insertmacro RemoveProgramFiles
     Delete "$INSTDIR\uninstall.exe"
-    Delete "$INSTDIR\vertoxwn.lck"
-    Delete "$INSTDIR\vertoxwn.cch"
+    !insertmacro RemoveWorkFiles
     ; Keeping the results is the answer when nobody answers (/S) or the player just presses Enter.
-    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON1 \
-        "Сохранить ваши результаты (клуб, рейтинг, рекорды, записанные соревнования и настройки)?$\r$\nОни останутся в папке$\r$\n$INSTDIR" \
-        /SD IDYES IDYES keep
-    Delete "$INSTDIR\vertoxwn.clb"
-    Delete "$INSTDIR\vertoxwn.ray"
-    Delete "$INSTDIR\vertoxwn.rec"
-    Delete "$INSTDIR\vertoxwn.sav"
-    Delete "$INSTDIR\vertoxwn.ini"
-    Delete "$INSTDIR\vertoxwn.*.bad"
+    ${If} $RemoveResults != 1
+        MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON1 \
+            "Сохранить ваши результаты (клуб, рейтинг, рекорды, записанные соревнования, оценки тренера и настройки)?$\r$\nОни останутся в папке$\r$\n$INSTDIR" \
+            /SD IDYES IDYES keep
+    ${EndIf}
+    !insertmacro RemoveResults
 keep:
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\ВЕРТОКС.lnk"

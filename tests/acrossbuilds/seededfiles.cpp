@@ -1,15 +1,21 @@
-// Plays seeded competitions into a folder's data files, or loads a folder's files and prints
-// the boxes shown, so the Linux and Windows builds can be compared byte for byte.
-//   seededfiles play <folder>   a tournament with three club members, then a computer-only
-//                               championship of 30 over 30 rounds, each with its prize giving
+// Plays seeded competitions into a folder's files, or loads a folder's files and prints the
+// boxes shown, so the Linux and Windows builds can be compared byte for byte.
+//   seededfiles play <folder>   a tournament with three club members, judged by the coach (its
+//                               table solved into the folder's cache), then a computer-only
+//                               championship of 30 over 30 rounds, each with its prize giving;
+//                               and the sound settings changed, a Cyrillic file name among them
 //   seededfiles load <folder>   the start-up loading, one line per box shown
+#include "app/settings.h"
 #include "competition/championshipround.h"
 #include "competition/roundservices.h"
 #include "competition/tournamentround.h"
 #include "data/clubbook.h"
 #include "data/datafiles.h"
 #include "data/passwordasker.h"
+#include "data/verdictbook.h"
+#include "game/coachtable.h"
 #include "game/dicegame.h"
+#include "game/gamejudge.h"
 #include "game/gameview.h"
 #include "platform/messageboxes.h"
 #include "results/prizes.h"
@@ -126,12 +132,23 @@ int play(const std::filesystem::path &folder)
         if (!club.AddMember(Str17::fromText(name), Str17::fromText("пароль")))
             return std::fprintf(stderr, "%s did not join the club\n", name), 1;
 
-    RoundServices withMembers{*data, files, random, boxes, passwords, shown};
+    // As the game does: the cache when it holds the table, else solved and cached.
+    CoachTable table;
+    const auto cache = files.pathOf(CoachTable::kCacheFile);
+    GameJudge judge({*data, files, clock, table, [&table, &cache] {
+                         return table.load(cache) || (table.compute() && table.save(cache));
+                     }});
+    RoundServices withMembers{*data, files, random, boxes, passwords, shown, &judge};
     newCompetition(*data, false, 6, 3, 10);
     for (int round = 0; round < 10; ++round)
         if (!PlayTournamentRound(withMembers).counted)
             return std::fprintf(stderr, "tournament round %d not counted\n", round + 1), 1;
     GivePrizes(*data, files, clock, awards, false);
+    for (const char *name : {"Иван", "Мария", "Пётр"}) {
+        const TVerdictEntry *verdicts = VerdictsOf(*data, Str17::fromText(name));
+        if (!verdicts || verdicts->Count != 10)
+            return std::fprintf(stderr, "%s has not 10 verdicts\n", name), 1;
+    }
 
     RoundServices computers{*data, files, random, boxes, passwords, game};
     PressingWindow window;
@@ -140,6 +157,13 @@ int play(const std::filesystem::path &folder)
         if (!PlayChampionshipRound(computers, window, false).counted)
             return std::fprintf(stderr, "championship round %d not counted\n", round + 1), 1;
     GivePrizes(*data, files, clock, awards, true);
+
+    SoundNames sounds;
+    bool soundOn = false;
+    readSoundSettings(files.pathOf(kSettingsFile), soundOn, sounds);
+    sounds[3] = "кубики.wav";
+    if (!writeSoundSettings(files.pathOf(kSettingsFile), true, sounds))
+        return std::fprintf(stderr, "the settings were not written\n"), 1;
     return 0;
 }
 
