@@ -7,8 +7,8 @@
 # from the player's, so a new version brings its own. The player's files (results, settings and
 # what the game makes as it runs) come fresh only into a new folder and are never touched once
 # there; files this version does not know stay as they are. A folder that cannot be made or
-# written is no reason to write elsewhere: the game then runs where it can and says that its
-# results will not be kept.
+# written is no reason to write elsewhere: the game then runs where it may not write and says
+# that its results will not be kept.
 set -eu
 here=$(dirname "$(readlink -f "$0")")
 shared=$(cd "$here/@VERTOX_GAME_FROM_LAUNCHER@" && pwd)
@@ -50,5 +50,14 @@ if [ -n "$game" ] && [ -d "$game" ] && [ -w "$game" ]; then
     done
 fi
 # The installed folder holds the fresh files too: the game plays there and cannot keep results.
-{ [ -n "$game" ] && cd "$game" 2>/dev/null; } || cd "$shared"
+# One that this user may write (root's, or an installation of the player's own) must not take
+# them in place of the fresh files.
+if ! { [ -n "$game" ] && cd "$game" 2>/dev/null; }; then
+    if [ -w "$shared" ]; then
+        echo "ВЕРТОКС: не удается создать папку ${game:-игры} для результатов; игра не запущена," \
+            "чтобы не записать их в папку установки $shared." >&2
+        exit 1
+    fi
+    cd "$shared"
+fi
 exec "$program" "$@"
