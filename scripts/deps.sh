@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev
           qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
-          appstream imagemagick xdotool
+          appstream imagemagick librsvg2-bin xdotool
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-liberation xvfb xauth locales "$@")
 as_root=()
