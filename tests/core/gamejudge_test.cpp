@@ -1,5 +1,6 @@
 #include "game/gamejudge.h"
 
+#include "competition/championshipround.h"
 #include "competition/tournamentround.h"
 #include "data/verdictbook.h"
 #include "game/coach.h"
@@ -8,6 +9,7 @@
 #include "tests/support/solvedtable.h"
 
 #include <cmath>
+#include <stdexcept>
 
 using namespace roundtest;
 
@@ -82,10 +84,11 @@ struct PlayedRound : RoundTest {
         view.games = {{187, 201}};
     }
     void TestBody() override {}
-    bool play(bool judged, bool ready)
+    // Unjudged without makeReady.
+    bool play(const GameJudge::MakeReady &makeReady)
     {
-        GameJudge judge({*data, files, clock, SolvedTable(), [ready] { return ready; }});
-        services.judge = judged ? &judge : nullptr;
+        GameJudge judge({*data, files, clock, SolvedTable(), makeReady});
+        services.judge = makeReady ? &judge : nullptr;
         return PlayTournamentRound(services).counted;
     }
     const TVerdictEntry *verdicts(const char *name) const
@@ -93,7 +96,14 @@ struct PlayedRound : RoundTest {
         return VerdictsOf(*data, Str17::fromText(name));
     }
     using RoundTest::allFiles;
+    using RoundTest::clock;
+    using RoundTest::data;
+    using RoundTest::files;
     using RoundTest::folder;
+    using RoundTest::makeSlot;
+    using RoundTest::services;
+    using RoundTest::slotSaved;
+    using RoundTest::view;
 };
 
 } // namespace
@@ -101,9 +111,9 @@ struct PlayedRound : RoundTest {
 TEST(GameJudgeTest, RoundIsJudgedAfterItsBookingWhichStaysByteForByte)
 {
     PlayedRound unjudged, judged, stopped;
-    EXPECT_TRUE(unjudged.play(false, true));
-    EXPECT_TRUE(judged.play(true, true));
-    EXPECT_TRUE(stopped.play(true, false)); // the table's computation stopped
+    EXPECT_TRUE(unjudged.play(nullptr));
+    EXPECT_TRUE(judged.play([] { return true; }));
+    EXPECT_TRUE(stopped.play([] { return false; })); // the table's computation stopped
     EXPECT_EQ(judged.allFiles(), unjudged.allFiles());
     EXPECT_EQ(stopped.allFiles(), unjudged.allFiles());
     EXPECT_EQ(stopped.folder.read(kVerdictsFile), unjudged.folder.read(kVerdictsFile));
@@ -114,4 +124,51 @@ TEST(GameJudgeTest, RoundIsJudgedAfterItsBookingWhichStaysByteForByte)
     EXPECT_EQ(judged.verdicts("Аня")->Games[1].Total, 187);
     EXPECT_EQ(judged.verdicts("Аня")->Games[1].Date, FixedClock::kToday);
     EXPECT_NE(judged.folder.read(kVerdictsFile), unjudged.folder.read(kVerdictsFile));
+}
+
+namespace
+{
+
+class PressingWindow : public RoundWindow
+{
+public:
+    bool playRound(ChampionshipRound &round, const std::string &) override
+    {
+        while (!round.over())
+            round.next();
+        return round.brokenOff();
+    }
+    bool busy() const override { return false; }
+};
+
+} // namespace
+
+TEST(GameJudgeTest, JudgingThatDiesLosesNeitherTheRoundsCountNorItsSave)
+{
+    // The judge is killed as it starts: by then the round must be counted and saved.
+    bool savedFirst = false;
+    PlayedRound unjudged, tournament, championship;
+    const auto dying = [&](PlayedRound &round, int slot, int rounds) {
+        return [&round, &savedFirst, slot, rounds]() -> bool {
+            const TSaveSlot &saved = round.data->Slots[slot];
+            savedFirst = round.slotSaved(slot) && (saved.IsCham ? saved.Cham.RoundsPlayed
+                                                                : saved.Tur.RoundsPlayed) == rounds;
+            throw std::runtime_error("killed while judging");
+        };
+    };
+    EXPECT_TRUE(unjudged.play(nullptr));
+    EXPECT_THROW(tournament.play(dying(tournament, 1, 1)), std::runtime_error);
+    EXPECT_TRUE(savedFirst);
+    EXPECT_EQ(tournament.allFiles(), unjudged.allFiles());
+    EXPECT_EQ(tournament.folder.read(kVerdictsFile), unjudged.folder.read(kVerdictsFile));
+
+    savedFirst = false;
+    championship.makeSlot(2, true, 12, 1);
+    championship.view.games = {{150, 160, 170, 180}};
+    GameJudge judge({*championship.data, championship.files, championship.clock, SolvedTable(),
+                     dying(championship, 2, 1)});
+    championship.services.judge = &judge;
+    PressingWindow window;
+    EXPECT_THROW(PlayChampionshipRound(championship.services, window, false), std::runtime_error);
+    EXPECT_TRUE(savedFirst);
 }
