@@ -2,11 +2,13 @@
 #include "game/dicegame.h"
 #include "game/gameview.h"
 #include "game/practicehint.h"
+#include "game/practicereview.h"
 #include "game/practiceseats.h"
 
 #include "tests/support/gamesupport.h"
 #include "tests/support/scriptedboxes.h"
 #include "tests/support/scriptedrandom.h"
+#include "tests/support/solvedtable.h"
 #include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -122,6 +124,94 @@ TEST_F(PracticeTest, WatcherIsToldEveryChoiceWithItsMoment)
     CoachTable none;
     Coach coach(none);
     EXPECT_EQ(PracticeHint(game, coach), "Тренер подскажет в ваш ход");
+}
+
+// What the window shows of a game and every sheet, for comparing moments.
+std::string shown(const DiceGame &game)
+{
+    const GameScreen &screen = game.screen();
+    std::string text = screen.status + "|" + screen.place + "|" + screen.goButton.caption + "|" +
+                       std::to_string(game.throwCounter()) + "/" +
+                       std::to_string(game.keptCount()) + "/" +
+                       std::to_string(game.bonusCombination()) + "|";
+    for (int c = 1; c <= kTotalCell; ++c)
+        text += screen.cells[c].text + ",";
+    for (int i = 1; i <= 5; ++i)
+        text += std::to_string(screen.upperRow[i]) + std::to_string(screen.lowerRow[i]);
+    for (int seat = 1; seat <= game.playerCount; ++seat) {
+        for (int32_t cell : game.players[seat].sheet)
+            text += "," + std::to_string(cell);
+    }
+    return text;
+}
+
+TEST_F(PracticeTest, UndoTakesWritesBackToTheFirstTurnAndNeverThrowsAnew)
+{
+    SeededRandom seeded(1209);
+    DiceGame practice{{*data, files, seeded, boxes, clock}, view};
+    Coach coach(SolvedTable());
+    PracticeReview review(coach);
+    practice.setWatcher(&review);
+    SeatPractice(practice, *data, {"Аня", 1, 5, true}, seeded);
+    practice.start(true, "Тренировка");
+    for (int i = 0; i < 8; ++i)
+        boxes.answer(true);
+    // Into the next writing moment of Аня's, holding the first die kept after each throw;
+    // returns every die thrown on the way.
+    const auto toWriting = [&] {
+        std::string thrown;
+        while (!(practice.humanTurn() && practice.keptCount() == 5 &&
+                 !practice.screen().elseButton.enabled)) {
+            practice.go();
+            if (practice.humanTurn() && practice.throwCounter() >= 1) {
+                thrown += std::to_string(practice.bonusCombination()) + ":" +
+                          FacesText(practice.moment().thrown) + ";";
+                if (practice.throwCounter() < 3 && practice.keptCount() < 4) {
+                    practice.toggleDie(5);
+                    practice.toggleDie(4);
+                }
+            }
+        }
+        return thrown;
+    };
+    const auto bestWrite = [&] { return coach.advise(practice.moment()).at(0).combination; };
+
+    toWriting();
+    const std::string first = shown(practice);
+    const std::size_t firstChoices = review.choices().size();
+    practice.write(bestWrite());
+    EXPECT_TRUE(practice.canUndo());
+    const std::string secondThrows = toWriting();
+    const std::string second = shown(practice);
+    practice.write(bestWrite());
+    practice.go(); // the computer's move of turn 2
+    EXPECT_EQ(review.choices().size(), firstChoices + 1 + 3);
+
+    practice.undo();
+    EXPECT_EQ(shown(practice), second);
+    EXPECT_EQ(review.choices().size(), firstChoices + 1 + 2) << "the write is not reviewed";
+    practice.undo();
+    EXPECT_EQ(shown(practice), first);
+    EXPECT_EQ(review.choices().size(), firstChoices);
+    EXPECT_EQ(review.choices().back().chosen.kind, CoachMove::Kind::Keep);
+    EXPECT_FALSE(practice.canUndo());
+    practice.undo();
+    EXPECT_EQ(shown(practice), first);
+
+    // Written elsewhere, the game goes on; turn 2 brings back the dice it had thrown.
+    const auto moves = coach.advise(practice.moment());
+    practice.write(moves.at(1).combination);
+    EXPECT_EQ(toWriting(), secondThrows);
+
+    // A competition game has no undo.
+    practice.setPractice(false);
+    practice.start(true, "Турнир(1 тур)");
+    toWriting();
+    practice.write(bestWrite());
+    EXPECT_FALSE(practice.canUndo());
+    const std::string written = shown(practice);
+    practice.undo();
+    EXPECT_EQ(shown(practice), written);
 }
 
 } // namespace
