@@ -4,6 +4,7 @@
 #include "tests/ui/gameformfixture.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,6 +49,21 @@ protected:
         return found;
     }
     QString status() const { return form->findChild<QLabel *>("StatusBar")->text(); }
+    // What a screen reader hears of the status line.
+    std::string heardStatus() const
+    {
+        return QAccessible::queryAccessibleInterface(form->findChild<QLabel *>("StatusBar"))
+            ->text(QAccessible::Name)
+            .toStdString();
+    }
+    QString cell(int row) const
+    {
+        return form->findChild<QLabel *>(QString("ValueBox%1").arg(row))->text();
+    }
+    QAbstractButton *gameButton(const char *name) const
+    {
+        return form->findChild<QAbstractButton *>(name);
+    }
     void key(int k) { QTest::keyClick(form.get(), Qt::Key(k)); }
     PracticeServices practice()
     {
@@ -56,7 +72,7 @@ protected:
 
     // Answers the dialog and plays, calling step whenever the game waits for input.
     void play(const QString &name, int opponents, int difficulty, bool hints,
-              const std::function<void()> &step)
+              const std::function<void()> &step, const char *startButton = nullptr)
     {
         QTimer driver;
         QObject::connect(&driver, &QTimer::timeout, form.get(), [&] {
@@ -70,7 +86,11 @@ protected:
             field<QSpinBox>("OpponentsEdit")->setValue(opponents);
             field<QSpinBox>("DifficultyEdit")->setValue(difficulty);
             field<QCheckBox>("HintsCheck")->setChecked(hints);
-            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+            field<QSpinBox>("PaceEdit")->setValue(pace);
+            if (startButton)
+                field<QAbstractButton>(startButton)->click();
+            else
+                QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
         });
         auto services = practice();
         PlayPractice(services);
@@ -113,6 +133,7 @@ protected:
     }
 
     static CoachTable *table;
+    int pace = 1;
     SeededRandom seeded{20261208};
     std::unique_ptr<TGameForm> form;
     std::unique_ptr<TPracticeForm> dialog;
@@ -256,6 +277,113 @@ TEST_F(PracticeWindowTest, DialogRemembersItsValuesAndRefusesUnstorableNames)
     });
     ASSERT_TRUE(dialog->ask(untouched));
     EXPECT_EQ(text(untouched), text(setup));
+}
+
+TEST_F(PracticeWindowTest, KeysPlayUndoAndPlayAgainThenTheCoachShowsHisOwnGame)
+{
+    for (int i = 0; i < 40; ++i)
+        boxes.answer(true);
+    const auto rating = data->Rating;
+    std::vector<std::string> heard;
+    bool scripted = false;
+    play("Вася", 1, 5, true, [&] {
+        if (std::exchange(scripted, true))
+            return;
+        DiceGame &game = form->game();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        for (int k = 0; k < 5; ++k)
+            key(Qt::Key_Space); // "Начать", "Ok", two times "Еще" and "Хватит"
+        ASSERT_EQ(game.keptCount(), 5);
+        const QString writeStatus = status();
+        const auto dice = game.screen().lowerRow;
+        form->setFocus();
+        QAbstractButton *undo = gameButton("UndoButton");
+        ASSERT_NE(undo, nullptr);
+        EXPECT_EQ(undo->accessibleName(), "Отменить ход");
+        EXPECT_FALSE(undo->isEnabled());
+        key(Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        EXPECT_FALSE(cell(1).isEmpty());
+        EXPECT_TRUE(undo->isEnabled());
+        key(Qt::Key_Space); // the computer's move
+
+        QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+        form->setFocus();
+        EXPECT_TRUE(cell(1).isEmpty());
+        EXPECT_EQ(cell(kTotalCell), "0");
+        EXPECT_EQ(status(), writeStatus);
+        EXPECT_TRUE(game.screen().lowerRow == dice);
+        EXPECT_EQ(game.throwCounter(), 3);
+        EXPECT_FALSE(undo->isEnabled());
+        key(Qt::Key_Tab);
+        key(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget()->objectName(), "WriteButton2");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        EXPECT_TRUE(cell(1).isEmpty());
+        EXPECT_FALSE(cell(2).isEmpty());
+        key(Qt::Key_Space);
+        key(Qt::Key_Space); // Вася's second turn
+
+        // The coach plays on, each move announced, until Escape hands the game back before
+        // his third; then a click on the dice hands it back at once.
+        pump.onWait = [&](unsigned ms) {
+            if (ms != 1000)
+                return;
+            heard.push_back(heardStatus());
+            if (heard.size() == 3)
+                QTest::keyClick(form.get(), Qt::Key_Escape);
+        };
+        key(Qt::Key_F5);
+        ASSERT_EQ(heard.size(), 3u);
+        EXPECT_EQ(heard[0].find("Показ: Бросайте (в среднем "), 0u) << heard[0];
+        for (const std::string &line : heard)
+            EXPECT_EQ(line.find("Показ: "), 0u) << line;
+        EXPECT_EQ(game.throwCounter(), 2);
+        EXPECT_EQ(status().toStdString().find("Показ"), std::string::npos);
+        pump.onWait = [&](unsigned ms) {
+            if (ms == 1000)
+                QTest::mouseClick(form->findChild<QWidget *>("CubeImage"), Qt::LeftButton, {},
+                                  QPoint(30, 30));
+        };
+        key(Qt::Key_F5);
+        EXPECT_EQ(game.throwCounter(), 2);
+        EXPECT_TRUE(data->gameRunning);
+
+        // Left alone, he finishes the game.
+        pump.onWait = {};
+        key(Qt::Key_F5);
+        EXPECT_FALSE(data->gameRunning);
+    });
+    DiceGame &game = form->game();
+    for (int c = 1; c <= kCombinations; ++c)
+        EXPECT_NE(game.players[1].sheet[std::size_t(c)], 0) << c;
+    EXPECT_EQ(gameButton("UndoButton"), nullptr) << "only while a practice game is played";
+    EXPECT_EQ(std::memcmp(&data->Rating, &rating, sizeof rating), 0);
+    ASSERT_EQ(boxes.shown.size(), 1u) << "the review of Вася's own choices";
+    EXPECT_EQ(boxes.shown[0].text.find("Ваш итог: "), 0u);
+}
+
+TEST_F(PracticeWindowTest, ShowLetsTheCoachPlayTheWholeGameAndKeepsNothing)
+{
+    const auto before = folder.contents();
+    std::vector<std::string> heard;
+    pace = 0;
+    pump.onWait = [&](unsigned ms) {
+        if (ms == 0)
+            heard.push_back(heardStatus());
+    };
+    play(
+        "Вася", 2, 5, false, [] {}, "ShowButton");
+    pump.onWait = {};
+    EXPECT_EQ(dialog->setup().pace, 0);
+    DiceGame &game = form->game();
+    for (int c = 1; c <= kCombinations; ++c)
+        EXPECT_NE(game.players[1].sheet[std::size_t(c)], 0) << c;
+    // Each turn: "Дальше" past the two computers, "Ok" and at least the write.
+    EXPECT_GE(heard.size(), 16u * 4);
+    EXPECT_TRUE(boxes.asked.empty()) << "the coach strikes without asking";
+    EXPECT_TRUE(boxes.shown.empty()) << "nothing of the player's to review";
+    EXPECT_EQ(folder.contents(), before);
 }
 
 } // namespace
