@@ -6,6 +6,7 @@
 #include "game/coach.h"
 
 #include "tests/core/roundfixture.h"
+#include "tests/support/pressingwindow.h"
 #include "tests/support/solvedtable.h"
 
 #include <cmath>
@@ -125,23 +126,6 @@ TEST(GameJudgeTest, RoundIsJudgedAfterItsBookingWhichStaysByteForByte)
     EXPECT_EQ(judged.verdicts("Аня")->Games[1].Date, FixedClock::kToday);
     EXPECT_NE(judged.folder.read(kVerdictsFile), unjudged.folder.read(kVerdictsFile));
 }
-
-namespace
-{
-
-class PressingWindow : public RoundWindow
-{
-public:
-    bool playRound(ChampionshipRound &round, const std::string &) override
-    {
-        while (!round.over())
-            round.next();
-        return round.brokenOff();
-    }
-    bool busy() const override { return false; }
-};
-
-} // namespace
 
 TEST(GameJudgeTest, JudgingThatDiesLosesNeitherTheRoundsCountNorItsSave)
 {
