@@ -129,30 +129,29 @@ TEST(GameJudgeTest, RoundIsJudgedAfterItsBookingWhichStaysByteForByte)
 
 TEST(GameJudgeTest, JudgingThatDiesLosesNeitherTheRoundsCountNorItsSave)
 {
-    // The judge is killed as it starts: by then the round must be counted and saved.
-    bool savedFirst = false;
-    PlayedRound unjudged, tournament, championship;
-    const auto dying = [&](PlayedRound &round, int slot, int rounds) {
-        return [&round, &savedFirst, slot, rounds]() -> bool {
-            const TSaveSlot &saved = round.data->Slots[slot];
-            savedFirst = round.slotSaved(slot) && (saved.IsCham ? saved.Cham.RoundsPlayed
-                                                                : saved.Tur.RoundsPlayed) == rounds;
+    // The judge is killed as it starts: the round must be counted and saved by then.
+    int savedRounds = 0;
+    const auto dying = [&](PlayedRound &round, int slot) {
+        return [&round, &savedRounds, slot]() -> bool {
+            const TSaveSlot &s = round.data->Slots[slot];
+            savedRounds = round.slotSaved(slot) ? s.Tur.RoundsPlayed + s.Cham.RoundsPlayed : 0;
             throw std::runtime_error("killed while judging");
         };
     };
+    PlayedRound unjudged, tournament, championship;
     EXPECT_TRUE(unjudged.play(nullptr));
-    EXPECT_THROW(tournament.play(dying(tournament, 1, 1)), std::runtime_error);
-    EXPECT_TRUE(savedFirst);
+    EXPECT_THROW(tournament.play(dying(tournament, 1)), std::runtime_error);
+    EXPECT_EQ(savedRounds, 1);
     EXPECT_EQ(tournament.allFiles(), unjudged.allFiles());
     EXPECT_EQ(tournament.folder.read(kVerdictsFile), unjudged.folder.read(kVerdictsFile));
 
-    savedFirst = false;
     championship.makeSlot(2, true, 12, 1);
     championship.view.games = {{150, 160, 170, 180}};
     GameJudge judge({*championship.data, championship.files, championship.clock, SolvedTable(),
-                     dying(championship, 2, 1)});
+                     dying(championship, 2)});
     championship.services.judge = &judge;
     PressingWindow window;
+    savedRounds = 0;
     EXPECT_THROW(PlayChampionshipRound(championship.services, window, false), std::runtime_error);
-    EXPECT_TRUE(savedFirst);
+    EXPECT_EQ(savedRounds, 1);
 }

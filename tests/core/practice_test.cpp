@@ -126,92 +126,32 @@ TEST_F(PracticeTest, WatcherIsToldEveryChoiceWithItsMoment)
     EXPECT_EQ(PracticeHint(game, coach), "Тренер подскажет в ваш ход");
 }
 
-// What the window shows of a game and every sheet, for comparing moments.
-std::string shown(const DiceGame &game)
+TEST_F(PracticeTest, ReviewForgetsTheWritesTakenBackAndWhatCameAfter)
 {
-    const GameScreen &screen = game.screen();
-    std::string text = screen.status + "|" + screen.place + "|" + screen.goButton.caption + "|" +
-                       std::to_string(game.throwCounter()) + "/" +
-                       std::to_string(game.keptCount()) + "/" +
-                       std::to_string(game.bonusCombination()) + "|";
-    for (int c = 1; c <= kTotalCell; ++c)
-        text += screen.cells[c].text + ",";
-    for (int i = 1; i <= 5; ++i)
-        text += std::to_string(screen.upperRow[i]) + std::to_string(screen.lowerRow[i]);
-    for (int seat = 1; seat <= game.playerCount; ++seat) {
-        for (int32_t cell : game.players[seat].sheet)
-            text += "," + std::to_string(cell);
-    }
-    return text;
-}
-
-TEST_F(PracticeTest, UndoTakesWritesBackToTheFirstTurnAndNeverThrowsAnew)
-{
-    SeededRandom seeded(1209);
-    DiceGame practice{{*data, files, seeded, boxes, clock}, view};
     Coach coach(SolvedTable());
     PracticeReview review(coach);
-    practice.setWatcher(&review);
-    SeatPractice(practice, *data, {"Аня", 1, 5, true}, seeded);
-    practice.start(true, "Тренировка");
-    for (int i = 0; i < 8; ++i)
-        boxes.answer(true);
-    // Into the next writing moment of Аня's, holding the first die kept after each throw;
-    // returns every die thrown on the way.
-    const auto toWriting = [&] {
-        std::string thrown;
-        while (!(practice.humanTurn() && practice.keptCount() == 5 &&
-                 !practice.screen().elseButton.enabled)) {
-            practice.go();
-            if (practice.humanTurn() && practice.throwCounter() >= 1) {
-                thrown += std::to_string(practice.bonusCombination()) + ":" +
-                          FacesText(practice.moment().thrown) + ";";
-                if (practice.throwCounter() < 3 && practice.keptCount() < 4) {
-                    practice.toggleDie(5);
-                    practice.toggleDie(4);
-                }
-            }
-        }
-        return thrown;
+    // Only "6:" open: a keep and a write in each of turns 15 and 16.
+    TurnMoment moment{{10, 10, 10, 10, 10, 0, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 150},
+                      25,
+                      1,
+                      {},
+                      {6, 2, 6, 3, 4}};
+    TurnMoment written{moment.sheet, 25, 3, {6, 6, 6, 2, 3}, {}};
+    for (int turn : {15, 16}) {
+        review.keepChosen(1, turn, moment, {6, 6});
+        review.writeChosen(1, turn, written, 6);
+    }
+    const auto turns = [&] {
+        std::string text;
+        for (const ReviewedChoice &choice : review.choices())
+            text += std::to_string(choice.turn) + (choice.throwNumber == 3 ? "w " : "k ");
+        return text;
     };
-    const auto bestWrite = [&] { return coach.advise(practice.moment()).at(0).combination; };
-
-    toWriting();
-    const std::string first = shown(practice);
-    const std::size_t firstChoices = review.choices().size();
-    practice.write(bestWrite());
-    EXPECT_TRUE(practice.canUndo());
-    const std::string secondThrows = toWriting();
-    const std::string second = shown(practice);
-    practice.write(bestWrite());
-    practice.go(); // the computer's move of turn 2
-    EXPECT_EQ(review.choices().size(), firstChoices + 1 + 3);
-
-    practice.undo();
-    EXPECT_EQ(shown(practice), second);
-    EXPECT_EQ(review.choices().size(), firstChoices + 1 + 2) << "the write is not reviewed";
-    practice.undo();
-    EXPECT_EQ(shown(practice), first);
-    EXPECT_EQ(review.choices().size(), firstChoices);
-    EXPECT_EQ(review.choices().back().chosen.kind, CoachMove::Kind::Keep);
-    EXPECT_FALSE(practice.canUndo());
-    practice.undo();
-    EXPECT_EQ(shown(practice), first);
-
-    // Written elsewhere, the game goes on; turn 2 brings back the dice it had thrown.
-    const auto moves = coach.advise(practice.moment());
-    practice.write(moves.at(1).combination);
-    EXPECT_EQ(toWriting(), secondThrows);
-
-    // A competition game has no undo.
-    practice.setPractice(false);
-    practice.start(true, "Турнир(1 тур)");
-    toWriting();
-    practice.write(bestWrite());
-    EXPECT_FALSE(practice.canUndo());
-    const std::string written = shown(practice);
-    practice.undo();
-    EXPECT_EQ(shown(practice), written);
+    EXPECT_EQ(turns(), "15k 15w 16k 16w ");
+    review.takenBack(1, 16);
+    EXPECT_EQ(turns(), "15k 15w 16k ");
+    review.takenBack(1, 15);
+    EXPECT_EQ(turns(), "15k ");
 }
 
 } // namespace

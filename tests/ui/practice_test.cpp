@@ -50,19 +50,10 @@ protected:
     }
     QString status() const { return form->findChild<QLabel *>("StatusBar")->text(); }
     // What a screen reader hears of the status line.
-    std::string heardStatus() const
+    std::string heard() const
     {
-        return QAccessible::queryAccessibleInterface(form->findChild<QLabel *>("StatusBar"))
-            ->text(QAccessible::Name)
-            .toStdString();
-    }
-    QString cell(int row) const
-    {
-        return form->findChild<QLabel *>(QString("ValueBox%1").arg(row))->text();
-    }
-    QAbstractButton *gameButton(const char *name) const
-    {
-        return form->findChild<QAbstractButton *>(name);
+        auto *line = QAccessible::queryAccessibleInterface(form->findChild<QLabel *>("StatusBar"));
+        return line->text(QAccessible::Name).toStdString();
     }
     void key(int k) { QTest::keyClick(form.get(), Qt::Key(k)); }
     PracticeServices practice()
@@ -283,107 +274,90 @@ TEST_F(PracticeWindowTest, KeysPlayUndoAndPlayAgainThenTheCoachShowsHisOwnGame)
 {
     for (int i = 0; i < 40; ++i)
         boxes.answer(true);
-    const auto rating = data->Rating;
-    std::vector<std::string> heard;
+    const auto before = folder.contents();
+    // "Показ" starts the coach at once; Escape hands the game back before his first move.
+    std::vector<std::string> announced;
+    const auto announce = [&](unsigned ms) {
+        if (ms == 1000 && announced.size() < 4)
+            announced.push_back(heard());
+        if (announced.size() == 1 || announced.size() == 4)
+            QTest::keyClick(form.get(), Qt::Key_Escape);
+    };
+    pump.onWait = announce;
     bool scripted = false;
-    play("Вася", 1, 5, true, [&] {
-        if (std::exchange(scripted, true))
+    const auto script = [&] {
+        if (announced.empty() || std::exchange(scripted, true))
             return;
-        DiceGame &game = form->game();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        for (int k = 0; k < 5; ++k)
-            key(Qt::Key_Space); // "Начать", "Ok", two times "Еще" and "Хватит"
-        ASSERT_EQ(game.keptCount(), 5);
-        const QString writeStatus = status();
+        DiceGame &game = form->game();
+        EXPECT_EQ(status(), "Нажмите \"Начать\" для начала игры");
+        pump.onWait = {};
+        const auto sheet = [&] { return game.players[1].sheet; };
+        auto *undo = form->findChild<QAbstractButton *>("UndoButton");
+        ASSERT_TRUE(undo && undo->accessibleName() == "Отменить ход" && !undo->isEnabled());
+        const auto throwAll = [&](int presses) { // "Ok", "Еще" twice, "Хватит"
+            for (int k = 0; k < presses; ++k)
+                key(Qt::Key_Space);
+        };
+        const auto writeRow = [&](int row) {
+            form->setFocus();
+            for (int k = 0; k < row; ++k)
+                key(Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            key(Qt::Key_Space); // the computer's move
+        };
+        throwAll(5); // and "Начать"
         const auto dice = game.screen().lowerRow;
-        form->setFocus();
-        QAbstractButton *undo = gameButton("UndoButton");
-        ASSERT_NE(undo, nullptr);
-        EXPECT_EQ(undo->accessibleName(), "Отменить ход");
-        EXPECT_FALSE(undo->isEnabled());
-        key(Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        EXPECT_FALSE(cell(1).isEmpty());
+        const QString writing = status();
+        writeRow(1);
+        EXPECT_NE(sheet()[1], 0);
         EXPECT_TRUE(undo->isEnabled());
-        key(Qt::Key_Space); // the computer's move
-
-        QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
-        form->setFocus();
-        EXPECT_TRUE(cell(1).isEmpty());
-        EXPECT_EQ(cell(kTotalCell), "0");
-        EXPECT_EQ(status(), writeStatus);
-        EXPECT_TRUE(game.screen().lowerRow == dice);
-        EXPECT_EQ(game.throwCounter(), 3);
-        EXPECT_FALSE(undo->isEnabled());
-        key(Qt::Key_Tab);
-        key(Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget()->objectName(), "WriteButton2");
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        EXPECT_TRUE(cell(1).isEmpty());
-        EXPECT_FALSE(cell(2).isEmpty());
         key(Qt::Key_Space);
+        throwAll(4);
+        const auto secondDice = game.screen().lowerRow;
+
+        // Undo takes back turn 1's write and the computer's move after it, not a die more.
+        QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_TRUE(sheet() == ScoreSheet{} && game.players[2].sheet == ScoreSheet{});
+        EXPECT_TRUE(game.screen().lowerRow == dice && game.throwCounter() == 3);
+        EXPECT_EQ(status(), writing);
+        EXPECT_FALSE(undo->isEnabled());
+        writeRow(2);
+        key(Qt::Key_Space);
+        throwAll(4);
+        EXPECT_TRUE(game.screen().lowerRow == secondDice) << "turn 2 throws no new dice";
+        writeRow(1);
+        undo->click();
+        undo->click();
+        EXPECT_TRUE(sheet() == ScoreSheet{} && game.screen().lowerRow == dice);
+        writeRow(2);
         key(Qt::Key_Space); // Вася's second turn
 
-        // The coach plays on, each move announced, until Escape hands the game back before
-        // his third; then a click on the dice hands it back at once.
-        pump.onWait = [&](unsigned ms) {
-            if (ms != 1000)
-                return;
-            heard.push_back(heardStatus());
-            if (heard.size() == 3)
-                QTest::keyClick(form.get(), Qt::Key_Escape);
-        };
-        key(Qt::Key_F5);
-        ASSERT_EQ(heard.size(), 3u);
-        EXPECT_EQ(heard[0].find("Показ: Бросайте (в среднем "), 0u) << heard[0];
-        for (const std::string &line : heard)
-            EXPECT_EQ(line.find("Показ: "), 0u) << line;
-        EXPECT_EQ(game.throwCounter(), 2);
-        EXPECT_EQ(status().toStdString().find("Показ"), std::string::npos);
-        pump.onWait = [&](unsigned ms) {
-            if (ms == 1000)
-                QTest::mouseClick(form->findChild<QWidget *>("CubeImage"), Qt::LeftButton, {},
-                                  QPoint(30, 30));
-        };
+        // F5: the coach plays, each move announced, until Escape hands the game back before his
+        // third (the fourth announcement); a click on the dice hands it back at once; left alone,
+        // he ends the game.
+        pump.onWait = announce;
         key(Qt::Key_F5);
         EXPECT_EQ(game.throwCounter(), 2);
-        EXPECT_TRUE(data->gameRunning);
-
-        // Left alone, he finishes the game.
+        EXPECT_EQ(status().indexOf("Показ"), -1);
+        pump.onWait = [&](unsigned) {
+            QTest::mouseClick(form->findChild<QWidget *>("CubeImage"), Qt::LeftButton, {},
+                              QPoint(30, 30));
+        };
+        key(Qt::Key_F5);
+        EXPECT_TRUE(game.throwCounter() == 2 && data->gameRunning);
         pump.onWait = {};
         key(Qt::Key_F5);
-        EXPECT_FALSE(data->gameRunning);
-    });
-    DiceGame &game = form->game();
-    for (int c = 1; c <= kCombinations; ++c)
-        EXPECT_NE(game.players[1].sheet[std::size_t(c)], 0) << c;
-    EXPECT_EQ(gameButton("UndoButton"), nullptr) << "only while a practice game is played";
-    EXPECT_EQ(std::memcmp(&data->Rating, &rating, sizeof rating), 0);
-    ASSERT_EQ(boxes.shown.size(), 1u) << "the review of Вася's own choices";
-    EXPECT_EQ(boxes.shown[0].text.find("Ваш итог: "), 0u);
-}
-
-TEST_F(PracticeWindowTest, ShowLetsTheCoachPlayTheWholeGameAndKeepsNothing)
-{
-    const auto before = folder.contents();
-    std::vector<std::string> heard;
-    pace = 0;
-    pump.onWait = [&](unsigned ms) {
-        if (ms == 0)
-            heard.push_back(heardStatus());
     };
-    play(
-        "Вася", 2, 5, false, [] {}, "ShowButton");
-    pump.onWait = {};
-    EXPECT_EQ(dialog->setup().pace, 0);
-    DiceGame &game = form->game();
-    for (int c = 1; c <= kCombinations; ++c)
-        EXPECT_NE(game.players[1].sheet[std::size_t(c)], 0) << c;
-    // Each turn: "Дальше" past the two computers, "Ok" and at least the write.
-    EXPECT_GE(heard.size(), 16u * 4);
-    EXPECT_TRUE(boxes.asked.empty()) << "the coach strikes without asking";
-    EXPECT_TRUE(boxes.shown.empty()) << "nothing of the player's to review";
+    play("Вася", 1, 5, true, script, "ShowButton");
+    ASSERT_EQ(announced.size(), 4u);
+    EXPECT_EQ(announced[0], "Показ: «Начать» (Esc - играть самому)");
+    EXPECT_EQ(announced[1].find("Показ: Бросайте (в среднем "), 0u) << announced[1];
+    EXPECT_EQ(announced[3].find("Показ: "), 0u) << announced[3];
+    EXPECT_FALSE(data->gameRunning);
     EXPECT_EQ(folder.contents(), before);
+    EXPECT_EQ(form->findChild<QAbstractButton *>("UndoButton"), nullptr);
+    ASSERT_EQ(boxes.shown.size(), 1u) << "the review of Вася's own choices";
 }
 
 } // namespace
