@@ -1,6 +1,7 @@
 #include "app/tpracticeform.h"
 
 #include "game/coach.h"
+#include "game/coachdemo.h"
 #include "game/coachloader.h"
 #include "game/practicehint.h"
 #include "game/practicereview.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace
@@ -62,11 +64,16 @@ TPracticeForm::TPracticeForm(const SharedData &data, QWidget *parent)
     m_hintsCheck->setObjectName("HintsCheck");
     m_hintsCheck->setAccessibleName("Подсказки");
 
+    m_paceEdit = spinBox("PaceEdit", 0, 5);
+    m_paceEdit->setSuffix(" с на ход");
+    m_paceEdit->setSpecialValueText("без пауз");
+
     auto *form = new QFormLayout;
     addRow(form, "&Имя игрока:", m_nameCombo);
     addRow(form, "&Соперников:", m_opponentsEdit);
     addRow(form, "С&ложность:", m_difficultyEdit);
     form->addRow(m_hintsCheck);
+    addRow(form, "&Темп показа:", m_paceEdit);
 
     auto *buttons = new QDialogButtonBox;
     m_okButton = buttons->addButton("Ok", QDialogButtonBox::AcceptRole);
@@ -76,6 +83,14 @@ TPracticeForm::TPracticeForm(const SharedData &data, QWidget *parent)
     auto *cancel = buttons->addButton("Отмена", QDialogButtonBox::RejectRole);
     cancel->setObjectName("CancelButton");
     cancel->setAccessibleName("Отмена");
+    m_showButton = buttons->addButton("По&каз", QDialogButtonBox::ActionRole);
+    m_showButton->setObjectName("ShowButton");
+    m_showButton->setAccessibleName("Показ");
+    m_showButton->setToolTip("Тренер сам играет партию; в игре - клавиша F5, Esc возвращает игру");
+    connect(m_showButton, &QPushButton::clicked, this, [this] {
+        m_showChosen = true;
+        accept();
+    });
     connect(buttons, &QDialogButtonBox::accepted, this, &TPracticeForm::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TPracticeForm::reject);
     connect(m_nameCombo, &QComboBox::editTextChanged, this, &TPracticeForm::updateOk);
@@ -86,6 +101,7 @@ TPracticeForm::TPracticeForm(const SharedData &data, QWidget *parent)
     setTabOrder(m_nameCombo, m_opponentsEdit);
     setTabOrder(m_opponentsEdit, m_difficultyEdit);
     setTabOrder(m_difficultyEdit, m_hintsCheck);
+    setTabOrder(m_hintsCheck, m_paceEdit);
     if (m_data.ClubCount >= 1)
         m_setup.name = m_data.ClubNames[1].text();
     fill();
@@ -100,6 +116,7 @@ void TPracticeForm::fill()
     m_opponentsEdit->setValue(m_setup.opponents);
     m_difficultyEdit->setValue(m_setup.difficulty);
     m_hintsCheck->setChecked(m_setup.hints);
+    m_paceEdit->setValue(m_setup.pace);
     updateOk();
 }
 
@@ -107,18 +124,24 @@ void TPracticeForm::updateOk()
 {
     // Any name the rating file could hold: not blank and within the code page.
     const QString name = m_nameCombo->currentText().trimmed();
-    m_okButton->setEnabled(!name.isEmpty() && name.size() <= kMaxNameChars &&
-                           cp1251::encodable(name.toStdString()));
+    const bool storable =
+        !name.isEmpty() && name.size() <= kMaxNameChars && cp1251::encodable(name.toStdString());
+    m_okButton->setEnabled(storable);
+    m_showButton->setEnabled(storable);
 }
 
 void TPracticeForm::accept()
 {
+    const bool show = m_showChosen;
+    m_showChosen = false;
     if (!m_okButton->isEnabled())
         return;
     m_setup.name = m_nameCombo->currentText().trimmed().toStdString();
     m_setup.opponents = m_opponentsEdit->value();
     m_setup.difficulty = m_difficultyEdit->value();
     m_setup.hints = m_hintsCheck->isChecked();
+    m_setup.pace = m_paceEdit->value();
+    m_setup.demonstration = show;
     QDialog::accept();
 }
 
@@ -154,14 +177,22 @@ void PlayPractice(PracticeServices &s)
         game.setWatcher(&review);
     if (coached && setup.hints)
         s.gameForm.setHints([&] { return PracticeHint(game, coach); });
+    CoachDemo demo(game, coach);
+    if (coached) {
+        s.gameForm.setDemonstration(&demo, unsigned(setup.pace) * 1000);
+        if (setup.demonstration)
+            QTimer::singleShot(0, &s.gameForm, [&] { s.gameForm.startDemonstration(); });
+    }
 
     const DiceGame::Result result = s.gameForm.PlayGame(true, "Тренировка");
 
+    s.gameForm.setDemonstration(nullptr, 0);
     s.gameForm.setHints({});
     game.setWatcher(nullptr);
     game.setPractice(false);
     s.data.CurDifficulty = difficulty;
-    if (coached && !result.quit) {
+    // A game the coach played alone has nothing of the player's to review.
+    if (coached && !result.quit && !review.choices().empty()) {
         s.boxes.show(MessageBoxes::Kind::Information,
                      ReviewText(review, game.players[1].sheet[kTotalCell], coach.freshTotal()));
     }

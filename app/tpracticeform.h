@@ -16,7 +16,8 @@ class RandomSource;
 class TGameForm;
 
 // The practice dialog: the player's name (a club member's or any other), the number of computer
-// opponents, the difficulty and the coach's hints. Its values are kept until the program ends.
+// opponents, the difficulty, the coach's hints and the pace of his own game ("Показ", which
+// starts it). Its values are kept until the program ends.
 class TPracticeForm : public QDialog
 {
     Q_OBJECT
@@ -39,7 +40,10 @@ private:
     QSpinBox *m_opponentsEdit;
     QSpinBox *m_difficultyEdit;
     QCheckBox *m_hintsCheck;
+    QSpinBox *m_paceEdit;
     QPushButton *m_okButton;
+    QPushButton *m_showButton;
+    bool m_showChosen = false;
 };
 
 struct PracticeServices {

@@ -154,8 +154,12 @@ ChampionshipOutcome PlayChampionshipRound(RoundServices &s, RoundWindow &window,
     outcome.played = true;
     // The slot as it was: a round whose slot was replaced meanwhile adds nothing to it.
     const TSaveSlot before = slot;
-    if (window.playRound(round, caption) || std::memcmp(&before, &slot, sizeof slot) != 0)
+    const bool brokenOff = window.playRound(round, caption);
+    // The groups' games are booked already: they are judged even when the round does not count.
+    if (brokenOff || std::memcmp(&before, &slot, sizeof slot) != 0) {
+        JudgeRoundGames(s);
         return outcome;
+    }
 
     cham.RoundsPlayed += 1;
     for (const TChamGroup &group : data.Groups) {
@@ -169,5 +173,6 @@ ChampionshipOutcome PlayChampionshipRound(RoundServices &s, RoundWindow &window,
     cham.ClubTogether = clubTogether ? 1 : 0;
     s.files.SaveSlots();
     outcome.counted = true;
+    JudgeRoundGames(s);
     return outcome;
 }

@@ -7,3 +7,9 @@ DiceGame::Result PlayRoundGame(RoundServices &s, bool show, const std::string &c
 {
     return s.judge ? s.judge->play(s.game, show, caption) : s.game.PlayGame(show, caption);
 }
+
+void JudgeRoundGames(RoundServices &s)
+{
+    if (s.judge)
+        s.judge->judgeNoted();
+}

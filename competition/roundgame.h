@@ -6,5 +6,7 @@
 
 struct RoundServices;
 
-// Plays the seated game of a round, judged by the coach when the round has one.
+// Plays the seated game of a round, noted for the coach when the round has one.
 DiceGame::Result PlayRoundGame(RoundServices &s, bool show, const std::string &caption);
+// The coach judges the round's games: only after the round's save file is written.
+void JudgeRoundGames(RoundServices &s);

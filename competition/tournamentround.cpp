@@ -53,6 +53,7 @@ TournamentOutcome PlayTournamentRound(RoundServices &s)
     }
     s.files.SaveSlots();
     outcome.counted = true;
+    JudgeRoundGames(s);
     if (result.recordsChanged)
         s.boxes.show(MessageBoxes::Kind::Information, kRecordsChangedText);
     return outcome;

@@ -24,4 +24,6 @@ public:
     virtual void keepChosen(int player, int turn, const TurnMoment &moment,
                             const std::vector<uint8_t> &held) = 0;
     virtual void writeChosen(int player, int turn, const TurnMoment &moment, int combination) = 0;
+    // The write of turn and everything after it were taken back. Only practice games undo.
+    virtual void takenBack(int /*player*/, int /*turn*/) {}
 };

@@ -128,12 +128,14 @@ ComputerMoveResult ComputerMove(ScoreSheet &sheet, int bonusCombination, int dif
 
 std::string ComputerMoveText(const Str17 &name, int32_t value)
 {
-    const int32_t remainder = value % 10;
+    // Russian counts by the last two digits of the magnitude: 1 but not 11, 2..4 but not 12..14.
+    const int64_t magnitude = value < 0 ? -int64_t(value) : value;
+    const int64_t last = magnitude % 10, lastTwo = magnitude % 100;
     const char *ending = "ов";
-    if (remainder >= 2 && remainder <= 4 && value / 10 != 1)
-        ending = "а";
-    else if (value == 21)
+    if (last == 1 && lastTwo != 11)
         ending = "о";
+    else if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
+        ending = "а";
     return name.text() + " получил" + (takesFeminineVerb(name.last()) ? "а" : " ") + " " +
            std::to_string(value) + " очк" + ending + ".";
 }

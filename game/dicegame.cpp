@@ -42,6 +42,8 @@ void DiceGame::start(bool show, const std::string &caption)
 {
     m_data.gameRunning = true;
     m_quit = false;
+    m_undo.clear();
+    m_draws.clear();
     for (int i = 1; i <= playerCount; ++i)
         players[i].sheet = {};
     if (!show) {
@@ -109,6 +111,7 @@ int32_t DiceGame::CombCheck(int combination) const
 
 void DiceGame::go()
 {
+    m_busy = true;
     for (auto &enabled : m_screen.dieEnabled)
         enabled = false;
     for (auto &enabled : m_screen.writeEnabled)
@@ -134,6 +137,7 @@ void DiceGame::go()
     } else {
         writeStep();
     }
+    m_busy = false;
     m_view.refresh();
 }
 
@@ -182,7 +186,7 @@ void DiceGame::throwStep()
         if (!pause(kDiePause))
             return;
         m_view.playSound(ShowCubeSound);
-        m_faces[position] = uint8_t((m_random.below(36) + 1) % 6 + 1);
+        m_faces[position] = nextFace();
         m_held[position] = false;
         drawDie(true, m_faces[position], kUpperRow, position);
         m_screen.arrow[position] = GameScreen::Arrow::Down;
@@ -243,7 +247,7 @@ void DiceGame::nextPlayer()
     GamePlayer &player = players[m_current];
     m_screen.player = player.name.text();
     showSheet();
-    m_bonus = m_random.uniform(1, 25);
+    m_bonus = player.isHuman() ? draws().bonus : m_random.uniform(1, 25);
 
     if (!player.isHuman()) {
         const auto move =
@@ -270,6 +274,7 @@ void DiceGame::nextPlayer()
     m_faces = {};
     m_hand = {};
     m_held = {};
+    m_facesUsed = 0;
     m_screen.goButton = {"Ok", true};
     m_screen.status = kStatusOk;
     m_screen.elseButton.enabled = false;
@@ -368,14 +373,16 @@ void DiceGame::holdAll()
     m_dieSound = true;
 }
 
-void DiceGame::write(int combination)
+void DiceGame::write(int combination, bool askToStrike)
 {
     GamePlayer &player = players[m_current];
     if (!m_screen.writeEnabled[combination] || player.sheet[combination] != 0)
         return;
     const int32_t value = CombCheck(combination);
-    if (value < 0 && !m_boxes.askYesNo("Вы хотите списать?"))
+    if (value < 0 && askToStrike && !m_boxes.askYesNo("Вы хотите списать?"))
         return;
+    if (m_practice)
+        m_undo.push_back(state());
     if (m_watcher)
         m_watcher->writeChosen(m_current, m_turn, moment(), combination);
     for (int c = 1; c <= kCombinations; ++c) {
@@ -406,6 +413,49 @@ bool DiceGame::requestClose()
     m_data.gameRunning = false;
     m_view.gameOver();
     return true;
+}
+
+DiceGame::TurnDraws &DiceGame::draws()
+{
+    TurnDraws &drawn = m_draws[{m_current, m_turn}];
+    if (drawn.bonus == 0)
+        drawn.bonus = m_random.uniform(1, 25);
+    return drawn;
+}
+
+uint8_t DiceGame::nextFace()
+{
+    std::vector<uint8_t> &faces = draws().faces;
+    if (m_facesUsed == faces.size())
+        faces.push_back(uint8_t((m_random.below(36) + 1) % 6 + 1));
+    return faces[m_facesUsed++];
+}
+
+bool DiceGame::canUndo() const
+{
+    return m_practice && m_data.gameRunning && !m_busy && !m_undo.empty();
+}
+
+void DiceGame::undo()
+{
+    if (!canUndo())
+        return;
+    state() = m_undo.back();
+    m_undo.pop_back();
+    if (m_watcher)
+        m_watcher->takenBack(m_current, m_turn);
+    m_view.refresh();
+}
+
+bool DiceGame::inProgress() const
+{
+    return m_data.gameRunning;
+}
+
+bool DiceGame::humanTurn() const
+{
+    return m_current >= 1 && m_current <= playerCount && players[m_current].isHuman() &&
+           m_throws <= 3;
 }
 
 void DiceGame::showAdvice(const std::string &text)

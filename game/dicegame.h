@@ -4,7 +4,11 @@
 #include "game/gamebooking.h"
 #include "game/gamescreen.h"
 
+#include <map>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 class Clock;
 class DataFiles;
@@ -40,6 +44,7 @@ public:
     bool practice() const { return m_practice; }
     // Told of every choice of a human player; nullptr for none.
     void setWatcher(MoveWatcher *watcher) { m_watcher = watcher; }
+    MoveWatcher *watcher() const { return m_watcher; }
 
     // Plays a whole game; show is false when only computers play.
     Result PlayGame(bool show, const std::string &caption);
@@ -53,12 +58,25 @@ public:
     void toggleDie(int position);
     void clickDice(int x, int y);
     void holdAll();
-    void write(int combination);
+    // askToStrike false strikes without the question, for a move the player did not make.
+    void write(int combination, bool askToStrike = true);
     // The window is being closed: true when it may hide.
     bool requestClose();
 
+    // Practice only: takes back the last write or strike, to the moment before it. The dice of
+    // every turn stay as drawn, so a turn played again never throws anew.
+    bool canUndo() const;
+    void undo();
+
     // Shows a hint in the status line until the next step changes it.
     void showAdvice(const std::string &text);
+    // Refreshes the window and waits with its events handled; false once the game is over.
+    bool pause(unsigned ms);
+    bool inProgress() const;
+    // A step is under way (its dice are being thrown): nothing else may act meanwhile.
+    bool busy() const { return m_busy; }
+    // The current player is a human in the middle of a turn (the throws, not between turns).
+    bool humanTurn() const;
     // The current player's turn as it stands.
     TurnMoment moment() const;
 
@@ -90,7 +108,23 @@ private:
     void betweenTurns();
     void drawDie(bool show, uint8_t face, int row, int column);
     void clearDice();
-    bool pause(unsigned ms);
+    // The faces and bonus drawn for one human turn, kept by seat and turn for the game.
+    struct TurnDraws {
+        int bonus = 0;
+        std::vector<uint8_t> faces;
+    };
+    TurnDraws &draws();
+    uint8_t nextFace();
+
+    // Everything that makes the moment of a game: undo saves it before a write and puts it back.
+    auto state()
+    {
+        return std::tie(players, m_screen, m_turn, m_current, m_throws, m_kept, m_hand, m_faces,
+                        m_held, m_bonus, m_standings, m_previous, m_facesUsed);
+    }
+    using Snapshot =
+        std::tuple<GamePlayers, GameScreen, int, int, int, int, Hand, OneBased<uint8_t, 5>,
+                   OneBased<bool, 5>, int, Standings, Standings, std::size_t>;
 
     SharedData &m_data;
     DataFiles &m_files;
@@ -114,4 +148,8 @@ private:
     bool m_dieSound = true;
     bool m_practice = false;
     MoveWatcher *m_watcher = nullptr;
+    bool m_busy = false;
+    std::vector<Snapshot> m_undo;
+    std::map<std::pair<int, int>, TurnDraws> m_draws;
+    std::size_t m_facesUsed = 0; // of the current turn's draws
 };

@@ -77,4 +77,18 @@ QPixmap all()
     return pixmap;
 }
 
+QPixmap undo()
+{
+    QPixmap pixmap = blank();
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette::navy, 2, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(4, 4, 9, 8), 90 * 16, -240 * 16);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette::navy);
+    painter.drawPolygon(QPolygonF{{2, 4}, {8, 1}, {8, 7}});
+    return pixmap;
+}
+
 } // namespace gameglyphs

@@ -16,5 +16,7 @@ QPixmap strike();
 QPixmap arrow(bool up);
 // Two arrows down: hold every free die.
 QPixmap all();
+// A bent arrow back: take back the last write.
+QPixmap undo();
 
 } // namespace gameglyphs

@@ -123,30 +123,33 @@ DiceGame::Result GameJudge::play(DiceGame &game, bool show, const std::string &c
     game.setWatcher(&m_log);
     const DiceGame::Result result = game.PlayGame(show, caption);
     game.setWatcher(nullptr);
-    if (!result.quit)
-        judge(game);
+    if (result.quit)
+        return result;
+    NotedGame noted{m_log, {}, m_s.clock.today()};
+    for (int seat = 1; seat <= game.playerCount; ++seat) {
+        const GamePlayer &player = game.players[seat];
+        if (player.isHuman() && FindRatingEntry(m_s.data, player) > 30)
+            noted.members.push_back({seat, player.name, player.sheet[kTotalCell]});
+    }
+    if (!noted.members.empty())
+        m_noted.push_back(std::move(noted));
     m_log.clear();
     return result;
 }
 
-void GameJudge::judge(const DiceGame &game)
+void GameJudge::judgeNoted()
 {
-    std::vector<int> members;
-    for (int seat = 1; seat <= game.playerCount; ++seat) {
-        const GamePlayer &player = game.players[seat];
-        if (player.isHuman() && FindRatingEntry(m_s.data, player) > 30)
-            members.push_back(seat);
-    }
-    if (members.empty() || !m_s.makeReady())
+    const std::vector<NotedGame> games = std::move(m_noted);
+    m_noted.clear();
+    if (games.empty() || !m_s.makeReady())
         return;
-    // The game is booked already: a verdict that cannot be made is only missing.
+    // The games are counted already: a verdict that cannot be made is only missing.
     try {
         Coach coach(m_s.table);
-        for (int seat : members) {
-            const GamePlayer &player = game.players[seat];
-            AddJudgedGame(
-                m_s.data, player.name,
-                JudgeGame(coach, m_log, seat, player.sheet[kTotalCell], m_s.clock.today()));
+        for (const NotedGame &game : games) {
+            for (const Member &member : game.members)
+                AddJudgedGame(m_s.data, member.name,
+                              JudgeGame(coach, game.log, member.seat, member.total, game.date));
         }
     } catch (const std::exception &) {
         return;

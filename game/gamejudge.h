@@ -45,13 +45,13 @@ TJudgedGame JudgeGame(Coach &coach, const ChoiceLog &log, int player, int32_t to
 std::string JudgedMoveText(const TJudgedMove &move);
 
 // The coach in real games: it watches the club members' choices unseen (no advice, nothing
-// drawn) and, once a game is finished and booked, adds a verdict on each member's game and
-// writes vertoxwn.stt. The four data files are never touched here.
+// drawn) and, once the round has counted and saved the games, adds a verdict on each member's
+// game and writes vertoxwn.stt. The four data files are never touched here.
 class GameJudge
 {
 public:
     // Makes the table ready, computing it under a progress window when it must; false when the
-    // player stopped that: the game then simply goes unjudged.
+    // player stopped that: the games then simply go unjudged.
     using MakeReady = std::function<bool()>;
     struct Services {
         SharedData &data;
@@ -62,12 +62,25 @@ public:
     };
     explicit GameJudge(Services services) : m_s(std::move(services)) {}
 
-    // Plays one game of a competition as DiceGame::PlayGame does, then judges it.
+    // Plays one game of a competition as DiceGame::PlayGame does and notes its members' choices.
     DiceGame::Result play(DiceGame &game, bool show, const std::string &caption);
+    // Judges the games noted since the last call. The round calls it once its save file is
+    // written, so a judging that fails or is killed loses nothing but the verdicts.
+    void judgeNoted();
 
 private:
-    void judge(const DiceGame &game);
+    struct Member {
+        int seat = 0;
+        Str17 name;
+        int32_t total = 0;
+    };
+    struct NotedGame {
+        ChoiceLog log;
+        std::vector<Member> members;
+        double date = 0;
+    };
 
     Services m_s;
     ChoiceLog m_log;
+    std::vector<NotedGame> m_noted;
 };

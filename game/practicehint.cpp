@@ -5,10 +5,7 @@
 
 std::string PracticeHint(const DiceGame &game, Coach &coach)
 {
-    const int current = game.currentPlayer();
-    const bool humanTurn = current >= 1 && current <= game.playerCount &&
-                           game.players[std::size_t(current)].isHuman() && game.throwCounter() <= 3;
-    if (!humanTurn)
+    if (!game.humanTurn())
         return "Тренер подскажет в ваш ход";
     return AdviceText(coach.advise(game.moment()));
 }

@@ -31,6 +31,14 @@ void PracticeReview::writeChosen(int, int turn, const TurnMoment &moment, int co
     weigh(turn, moment, chosen);
 }
 
+void PracticeReview::takenBack(int, int turn)
+{
+    std::erase_if(m_choices, [turn](const ReviewedChoice &choice) {
+        return choice.turn > turn ||
+               (choice.turn == turn && choice.chosen.kind == CoachMove::Kind::Write);
+    });
+}
+
 void PracticeReview::weigh(int turn, const TurnMoment &moment, const CoachMove &chosen)
 {
     const auto moves = m_coach.advise(moment);

@@ -25,6 +25,8 @@ public:
     void keepChosen(int player, int turn, const TurnMoment &moment,
                     const std::vector<uint8_t> &held) override;
     void writeChosen(int player, int turn, const TurnMoment &moment, int combination) override;
+    // A move taken back is not reviewed; the keeps that led to the write stand.
+    void takenBack(int player, int turn) override;
 
     const std::vector<ReviewedChoice> &choices() const { return m_choices; }
     double givenAway() const;

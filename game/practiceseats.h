@@ -13,6 +13,8 @@ struct PracticeSetup {
     int opponents = 3;  // 0..9
     int difficulty = 5; // 1..10
     bool hints = true;
+    int pace = 1;               // seconds each move of the coach's own game stands, 0..5
+    bool demonstration = false; // the coach plays the game from its start
 };
 
 constexpr int kMaxOpponents = 9;

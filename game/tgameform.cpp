@@ -1,5 +1,6 @@
 #include "game/tgameform.h"
 
+#include "game/coachdemo.h"
 #include "game/gameglyphs.h"
 #include "game/gamepictures.h"
 #include "game/gamestyle.h"
@@ -14,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -107,7 +109,7 @@ TGameForm::TGameForm(DiceGame::Services services, SoundBoard &sounds, EventPump 
     m_hintButton->setAccessibleName("Подсказка тренера");
     m_hintButton->setFocusPolicy(Qt::NoFocus);
     m_hintButton->hide();
-    connect(m_hintButton, &QToolButton::clicked, this, &TGameForm::showHint);
+    connect(m_hintButton, &QToolButton::clicked, this, [this] { act([this] { showHint(); }); });
     centreOnScreen(this);
     refresh();
 }
@@ -157,7 +159,8 @@ void TGameForm::createPutPanel()
         write->setFocusPolicy(Qt::TabFocus);
         write->setToolTip(QString("Записать(списать) \"%1\" (Tab - выбор, пробел - запись)")
                               .arg(QString::fromUtf8(SheetLabels[std::size_t(row)])));
-        connect(write, &QToolButton::clicked, this, [this, row] { m_game.write(row); });
+        connect(write, &QToolButton::clicked, this,
+                [this, row] { act([this, row] { m_game.write(row); }); });
         m_writeButtons[std::size_t(row)] = write;
     }
 }
@@ -179,13 +182,14 @@ void TGameForm::createCubePanel()
     m_cubeImage = new PictureBox(gamepictures::kCubeSize, panel);
     m_cubeImage->setObjectName("CubeImage");
     connect(m_cubeImage, &PictureBox::pressed, this,
-            [this](QPoint at) { m_game.clickDice(at.x(), at.y()); });
+            [this](QPoint at) { act([this, at] { m_game.clickDice(at.x(), at.y()); }); });
 
     for (int i = 1; i <= 5; ++i) {
         auto *die =
             glyphButton(panel, QString("DieButton%1").arg(i), QRect(60 * i - 41, 60, 20, 20));
         die->setToolTip(QString("Взять(вернуть) кость - клавиша %1").arg(i));
-        connect(die, &QToolButton::clicked, this, [this, i] { m_game.toggleDie(i); });
+        connect(die, &QToolButton::clicked, this,
+                [this, i] { act([this, i] { m_game.toggleDie(i); }); });
         m_dieButtons[std::size_t(i)] = die;
     }
 
@@ -214,21 +218,85 @@ void TGameForm::createCubePanel()
         // Space belongs to the window, so it always means the enabled one of the two.
         button->setFocusPolicy(Qt::NoFocus);
         button->setToolTip("Клавиши: пробел или Enter");
-        connect(button, &QPushButton::clicked, this, [this] { m_game.go(); });
+        connect(button, &QPushButton::clicked, this, [this] { act([this] { m_game.go(); }); });
     }
 
     m_allButton = glyphButton(panel, "AllButton", QRect(240, kBarButtonTop, 56, kBarButtonHeight));
     m_allButton->setIcon(gameglyphs::all());
     m_allButton->setToolTip("Взять все");
     m_allButton->setAccessibleName("Взять все");
-    connect(m_allButton, &QToolButton::clicked, this, [this] { m_game.holdAll(); });
+    connect(m_allButton, &QToolButton::clicked, this,
+            [this] { act([this] { m_game.holdAll(); }); });
 }
 
 void TGameForm::setHints(std::function<std::string()> hint)
 {
     m_hint = std::move(hint);
     m_hintButton->setVisible(bool(m_hint));
-    m_statusBar->setFixedWidth(kClientSize.width() - (m_hint ? m_hintButton->width() : 0));
+    layOutStatusLine();
+}
+
+void TGameForm::layOutStatusLine()
+{
+    // The practice buttons stand at the right end of the status line, the hint outermost.
+    int right = kClientSize.width();
+    for (QToolButton *button : {m_hintButton, m_undoButton}) {
+        if (button && !button->isHidden()) {
+            right -= button->width();
+            button->move(right, kStatusBarTop);
+        }
+    }
+    m_statusBar->setFixedWidth(right);
+}
+
+void TGameForm::setUndoControl(bool practice)
+{
+    if (practice == bool(m_undoButton))
+        return;
+    if (practice) {
+        m_undoButton = new QToolButton(this);
+        m_undoButton->setObjectName("UndoButton");
+        m_undoButton->resize(22, 20);
+        m_undoButton->setIcon(gameglyphs::undo());
+        m_undoButton->setToolTip("Отменить ход - Ctrl+Z");
+        m_undoButton->setAccessibleName("Отменить ход");
+        m_undoButton->setFocusPolicy(Qt::NoFocus);
+        connect(m_undoButton, &QToolButton::clicked, this,
+                [this] { act([this] { m_game.undo(); }); });
+        m_undoButton->show();
+    } else {
+        delete m_undoButton;
+        m_undoButton = nullptr;
+    }
+    layOutStatusLine();
+}
+
+void TGameForm::setDemonstration(CoachDemo *demo, unsigned pace)
+{
+    if (m_demo)
+        m_demo->stop();
+    m_demo = demo;
+    m_pace = pace;
+}
+
+void TGameForm::startDemonstration()
+{
+    if (m_demo && !m_demo->running() && !m_game.busy() && m_game.inProgress())
+        m_demo->run(m_pace);
+}
+
+bool TGameForm::handBack()
+{
+    if (!m_demo || !m_demo->running())
+        return false;
+    m_demo->stop();
+    return true;
+}
+
+void TGameForm::act(const std::function<void()> &action)
+{
+    if (!handBack())
+        action();
 }
 
 void TGameForm::showHint()
@@ -276,6 +344,8 @@ void TGameForm::refresh()
     m_compTurn->setText(toQt(screen.compTurn));
     m_compTurn->setVisible(screen.compTurnVisible);
     m_statusBar->setText(toQt(screen.status));
+    if (m_undoButton)
+        m_undoButton->setEnabled(m_game.canUndo());
 }
 
 void TGameForm::showCells()
@@ -305,11 +375,14 @@ void TGameForm::waitMs(unsigned ms)
 
 void TGameForm::runUntilOver()
 {
+    setUndoControl(m_game.practice());
+    refresh();
     show();
     raise();
     activateWindow();
     setFocus();
     m_loop.exec();
+    setUndoControl(false);
 }
 
 void TGameForm::gameOver()
@@ -334,6 +407,20 @@ void TGameForm::keyPressEvent(QKeyEvent *event)
         return;
     }
     const int key = event->key();
+    const bool modifierOnly =
+        key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt || key == Qt::Key_Meta;
+    if (!modifierOnly && handBack()) {
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Undo)) {
+        m_game.undo();
+        return;
+    }
+    if (key == Qt::Key_F5) {
+        startDemonstration();
+        return;
+    }
     if (key >= Qt::Key_1 && key <= Qt::Key_5) {
         m_game.toggleDie(key - Qt::Key_0);
         return;
@@ -352,4 +439,11 @@ void TGameForm::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void TGameForm::mousePressEvent(QMouseEvent *event)
+{
+    // A press on the sheet's boxes, a disabled button or the window itself hands the game back.
+    handBack();
+    QWidget::mousePressEvent(event);
 }

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+class CoachDemo;
 class EventPump;
 class PictureBox;
 class QAbstractButton;
@@ -39,6 +40,10 @@ public:
     // The coach's hint for the moment, shown on "?" and by the hint button; empty for none.
     void setHints(std::function<std::string()> hint);
     void showHint();
+    // The coach's own game in practice (nullptr for none), pace ms a move: F5 starts it, Escape
+    // or a click on the dice or the sheet hands the game back.
+    void setDemonstration(CoachDemo *demo, unsigned pace);
+    void startDemonstration();
 
     // Plays one game; the window is shown only when show is true and hidden again at the end.
     DiceGame::Result PlayGame(bool show, const std::string &caption);
@@ -52,6 +57,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     TGameForm(DiceGame::Services services, SoundBoard &sounds, EventPump &pump,
@@ -62,6 +68,12 @@ private:
     void createPlaceImage();
     void createCubePanel();
     void showCells();
+    // The player's input: it first hands a running demonstration back, and only then acts.
+    void act(const std::function<void()> &action);
+    bool handBack();
+    // The undo control exists only while a practice game is played.
+    void setUndoControl(bool practice);
+    void layOutStatusLine();
 
     SoundBoard &m_sounds;
     EventPump &m_pump;
@@ -85,5 +97,8 @@ private:
     QToolButton *m_allButton = nullptr;
     QLabel *m_statusBar = nullptr;
     QToolButton *m_hintButton = nullptr;
+    QToolButton *m_undoButton = nullptr;
     std::function<std::string()> m_hint;
+    CoachDemo *m_demo = nullptr;
+    unsigned m_pace = 0;
 };

@@ -188,6 +188,8 @@ void TStatForm::PlayerComboChange(int index)
     for (const std::string &line : FigureLines(stats))
         lines << text(line);
     m_figuresLabel->setText(lines.join('\n'));
+    // A label with a name of its own is read by that name alone: the figures go with it.
+    m_figuresLabel->setAccessibleDescription(m_figuresLabel->text());
 }
 
 void TStatForm::keyPressEvent(QKeyEvent *event)

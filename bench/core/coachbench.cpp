@@ -1,6 +1,7 @@
 #include "bench/benchsupport.h"
 #include "data/datafiles.h"
 #include "game/coach.h"
+#include "game/coachdemo.h"
 #include "game/coachtable.h"
 #include "game/computerplayer.h"
 #include "game/dicegame.h"
@@ -13,6 +14,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -59,42 +61,12 @@ void BM_CoachAdvice(benchmark::State &state)
 }
 BENCHMARK(BM_CoachAdvice)->Unit(benchmark::kMicrosecond);
 
-// Holds the thrown dice that turn the kept hand into keep.
-void holdFor(DiceGame &game, std::vector<uint8_t> keep)
-{
-    for (uint8_t face : game.moment().kept)
-        keep.erase(std::find(keep.begin(), keep.end(), face));
-    for (int position = game.keptCount() + 1; position <= 5; ++position) {
-        const auto wanted = std::find(keep.begin(), keep.end(), game.dieFace(position));
-        if (wanted != keep.end()) {
-            keep.erase(wanted);
-            game.toggleDie(position);
-        }
-    }
-}
-
-// Plays one game alone through the real turn flow, every move the coach's; returns the total.
-int32_t coachedGame(DiceGame &game, Coach &coach, const bool &running)
+// Plays one game through the real turn flow, every move of the human seat the coach's own, at
+// the fastest pace; returns the human's total.
+int32_t coachedGame(DiceGame &game, Coach &coach)
 {
     game.start(true, "Тренировка");
-    while (running) {
-        const int throws = game.throwCounter();
-        if (throws == 0 || throws > 3) {
-            game.go();
-            continue;
-        }
-        const auto moves = coach.advise(game.moment());
-        const auto &writing = game.screen().writeEnabled;
-        if (game.keptCount() == 5) {
-            if (std::find(writing.begin(), writing.end(), true) != writing.end())
-                game.write(moves.at(0).combination);
-            else
-                game.go();
-            continue;
-        }
-        holdFor(game, moves.at(0).keep);
-        game.go();
-    }
+    CoachDemo(game, coach).run(0);
     game.finish();
     return game.players[1].sheet[kTotalCell];
 }
@@ -108,7 +80,15 @@ struct SoloTable {
         game.players[1].name = Str17::fromText("Тренер");
         data->CurDifficulty = 5;
     }
-    int32_t play(Coach &coach) { return coachedGame(game, coach, data->gameRunning); }
+    int32_t play(Coach &coach) { return coachedGame(game, coach); }
+    void seatComputers(int count)
+    {
+        game.playerCount = 1 + count;
+        for (int seat = 2; seat <= game.playerCount; ++seat) {
+            game.players[seat].name = Str17::fromText(ComputerNames[std::size_t(seat)]);
+            game.players[seat].level = seat * 5;
+        }
+    }
 
     std::unique_ptr<SharedData> data = std::make_unique<SharedData>();
     AnsweringBoxes boxes{true};
@@ -142,6 +122,46 @@ void BM_CoachedGames(benchmark::State &state)
     state.counters["z"] = (mean - coach.freshTotal()) / error;
 }
 BENCHMARK(BM_CoachedGames)->Iterations(20000)->Unit(benchmark::kMillisecond);
+
+// A demonstration game at the fastest pace against three computers: every announcement and move
+// of the coach, the computers' moves and the turn flow; only the dice's own 200 ms pauses,
+// counted apart, are left out.
+void BM_DemonstrationGame(benchmark::State &state)
+{
+    SoloTable table;
+    table.seatComputers(3);
+    Coach coach(sharedTable());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(table.play(coach));
+    state.counters["die_pauses_s"] = double(table.view.waited) / 1000 / double(state.iterations());
+}
+BENCHMARK(BM_DemonstrationGame)->Unit(benchmark::kMillisecond);
+
+// Undo of one write late in a practice game with four players: the game as it stood is put
+// back from the copy taken at the write; the coach is not asked.
+void BM_UndoOneMove(benchmark::State &state)
+{
+    SoloTable table;
+    table.seatComputers(3);
+    DiceGame &game = table.game;
+    Coach coach(sharedTable());
+    CoachDemo demo(game, coach);
+    game.start(true, "Тренировка");
+    // Into the writing moment of the last turn, fifteen writes to take back beneath it.
+    while (!(game.turn() == 16 && game.humanTurn()))
+        demo.move();
+    while (game.keptCount() < 5 || game.screen().elseButton.enabled)
+        game.go();
+    const int combination = coach.advise(game.moment()).at(0).combination;
+    for (auto _ : state) {
+        game.write(combination, false);
+        const auto started = std::chrono::steady_clock::now();
+        game.undo();
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+    }
+}
+BENCHMARK(BM_UndoOneMove)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // The verdict on one game once the table exists: every recorded choice weighed by a coach who
 // starts cold, as after a round. It must stay far below a noticeable pause (50 ms).

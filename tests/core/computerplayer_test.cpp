@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
 TEST(ComputerStrength, ScalesWithDifficultyAndRatingGroup)
 {
     // Difficulty 5, rating places 5..8: the factor is exactly 1.
@@ -129,4 +134,30 @@ TEST(ComputerMoveText, RussianEndings)
     EXPECT_EQ(ComputerMoveText(egypt, 4), "Египет получил  4 очка.");
     EXPECT_EQ(ComputerMoveText(egypt, 30), "Египет получил  30 очков.");
     EXPECT_EQ(ComputerMoveText(Str17::fromText("Русь"), 33), "Русь получила 33 очка.");
+}
+
+TEST(ComputerMoveText, EndingAgreesWithTheNumberForEveryValueAMoveCanTake)
+{
+    const std::map<std::string, std::vector<int32_t>> table{
+        {"очко", {21, 31, 1, 101, -1, -21}},
+        {"очка", {2, 3, 4, 22, 23, 24, 32, 33, 34, 102, -2, -34}},
+        {"очков", {-50, -40, -20, -10, 5,  6,  7,  8,  9,  10,  11,  12,  13,  14,  15,   16,
+                   17,  18,  19,  20,  25, 26, 27, 28, 29, 30,  35,  36,  37,  38,  39,   40,
+                   50,  60,  70,  80,  90, 0,  11, 12, 14, 111, 112, 114, -11, -12, 1000, -100}}};
+    std::set<int32_t> inTable;
+    for (const auto &[ending, values] : table)
+        for (int32_t v : values) {
+            inTable.insert(v);
+            EXPECT_EQ(ComputerMoveText(Str17::fromText("Египет"), v),
+                      "Египет получил  " + std::to_string(v) + " " + ending + ".");
+        }
+    // Every value a move can write, a struck face row included, before and after the bonus.
+    for (int b = 1; b <= kCombinations; ++b)
+        for (int o = 1; o <= 52; ++o)
+            for (int r = 0; r < 27; ++r) {
+                const int32_t v = ComputerValue(b, o, r / 9 + 1, r / 3 % 3 + 1, r % 3 + 1);
+                const int32_t written = v == 0 ? -40 : v;
+                for (int32_t value : {written, written + (written > 0 ? 10 : -10)})
+                    EXPECT_EQ(inTable.count(value), 1u) << value << " is missing from the table";
+            }
 }

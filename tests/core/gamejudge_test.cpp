@@ -1,13 +1,16 @@
 #include "game/gamejudge.h"
 
+#include "competition/championshipround.h"
 #include "competition/tournamentround.h"
 #include "data/verdictbook.h"
 #include "game/coach.h"
 
 #include "tests/core/roundfixture.h"
+#include "tests/support/pressingwindow.h"
 #include "tests/support/solvedtable.h"
 
 #include <cmath>
+#include <stdexcept>
 
 using namespace roundtest;
 
@@ -82,10 +85,11 @@ struct PlayedRound : RoundTest {
         view.games = {{187, 201}};
     }
     void TestBody() override {}
-    bool play(bool judged, bool ready)
+    // Unjudged without makeReady.
+    bool play(const GameJudge::MakeReady &makeReady)
     {
-        GameJudge judge({*data, files, clock, SolvedTable(), [ready] { return ready; }});
-        services.judge = judged ? &judge : nullptr;
+        GameJudge judge({*data, files, clock, SolvedTable(), makeReady});
+        services.judge = makeReady ? &judge : nullptr;
         return PlayTournamentRound(services).counted;
     }
     const TVerdictEntry *verdicts(const char *name) const
@@ -93,7 +97,14 @@ struct PlayedRound : RoundTest {
         return VerdictsOf(*data, Str17::fromText(name));
     }
     using RoundTest::allFiles;
+    using RoundTest::clock;
+    using RoundTest::data;
+    using RoundTest::files;
     using RoundTest::folder;
+    using RoundTest::makeSlot;
+    using RoundTest::services;
+    using RoundTest::slotSaved;
+    using RoundTest::view;
 };
 
 } // namespace
@@ -101,9 +112,9 @@ struct PlayedRound : RoundTest {
 TEST(GameJudgeTest, RoundIsJudgedAfterItsBookingWhichStaysByteForByte)
 {
     PlayedRound unjudged, judged, stopped;
-    EXPECT_TRUE(unjudged.play(false, true));
-    EXPECT_TRUE(judged.play(true, true));
-    EXPECT_TRUE(stopped.play(true, false)); // the table's computation stopped
+    EXPECT_TRUE(unjudged.play(nullptr));
+    EXPECT_TRUE(judged.play([] { return true; }));
+    EXPECT_TRUE(stopped.play([] { return false; })); // the table's computation stopped
     EXPECT_EQ(judged.allFiles(), unjudged.allFiles());
     EXPECT_EQ(stopped.allFiles(), unjudged.allFiles());
     EXPECT_EQ(stopped.folder.read(kVerdictsFile), unjudged.folder.read(kVerdictsFile));
@@ -114,4 +125,33 @@ TEST(GameJudgeTest, RoundIsJudgedAfterItsBookingWhichStaysByteForByte)
     EXPECT_EQ(judged.verdicts("Аня")->Games[1].Total, 187);
     EXPECT_EQ(judged.verdicts("Аня")->Games[1].Date, FixedClock::kToday);
     EXPECT_NE(judged.folder.read(kVerdictsFile), unjudged.folder.read(kVerdictsFile));
+}
+
+TEST(GameJudgeTest, JudgingThatDiesLosesNeitherTheRoundsCountNorItsSave)
+{
+    // The judge is killed as it starts: the round must be counted and saved by then.
+    int savedRounds = 0;
+    const auto dying = [&](PlayedRound &round, int slot) {
+        return [&round, &savedRounds, slot]() -> bool {
+            const TSaveSlot &s = round.data->Slots[slot];
+            savedRounds = round.slotSaved(slot) ? s.Tur.RoundsPlayed + s.Cham.RoundsPlayed : 0;
+            throw std::runtime_error("killed while judging");
+        };
+    };
+    PlayedRound unjudged, tournament, championship;
+    EXPECT_TRUE(unjudged.play(nullptr));
+    EXPECT_THROW(tournament.play(dying(tournament, 1)), std::runtime_error);
+    EXPECT_EQ(savedRounds, 1);
+    EXPECT_EQ(tournament.allFiles(), unjudged.allFiles());
+    EXPECT_EQ(tournament.folder.read(kVerdictsFile), unjudged.folder.read(kVerdictsFile));
+
+    championship.makeSlot(2, true, 12, 1);
+    championship.view.games = {{150, 160, 170, 180}};
+    GameJudge judge({*championship.data, championship.files, championship.clock, SolvedTable(),
+                     dying(championship, 2)});
+    championship.services.judge = &judge;
+    PressingWindow window;
+    savedRounds = 0;
+    EXPECT_THROW(PlayChampionshipRound(championship.services, window, false), std::runtime_error);
+    EXPECT_EQ(savedRounds, 1);
 }

@@ -2,11 +2,13 @@
 #include "game/dicegame.h"
 #include "game/gameview.h"
 #include "game/practicehint.h"
+#include "game/practicereview.h"
 #include "game/practiceseats.h"
 
 #include "tests/support/gamesupport.h"
 #include "tests/support/scriptedboxes.h"
 #include "tests/support/scriptedrandom.h"
+#include "tests/support/solvedtable.h"
 #include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -122,6 +124,34 @@ TEST_F(PracticeTest, WatcherIsToldEveryChoiceWithItsMoment)
     CoachTable none;
     Coach coach(none);
     EXPECT_EQ(PracticeHint(game, coach), "Тренер подскажет в ваш ход");
+}
+
+TEST_F(PracticeTest, ReviewForgetsTheWritesTakenBackAndWhatCameAfter)
+{
+    Coach coach(SolvedTable());
+    PracticeReview review(coach);
+    // Only "6:" open: a keep and a write in each of turns 15 and 16.
+    TurnMoment moment{{10, 10, 10, 10, 10, 0, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 150},
+                      25,
+                      1,
+                      {},
+                      {6, 2, 6, 3, 4}};
+    TurnMoment written{moment.sheet, 25, 3, {6, 6, 6, 2, 3}, {}};
+    for (int turn : {15, 16}) {
+        review.keepChosen(1, turn, moment, {6, 6});
+        review.writeChosen(1, turn, written, 6);
+    }
+    const auto turns = [&] {
+        std::string text;
+        for (const ReviewedChoice &choice : review.choices())
+            text += std::to_string(choice.turn) + (choice.throwNumber == 3 ? "w " : "k ");
+        return text;
+    };
+    EXPECT_EQ(turns(), "15k 15w 16k 16w ");
+    review.takenBack(1, 16);
+    EXPECT_EQ(turns(), "15k 15w 16k ");
+    review.takenBack(1, 15);
+    EXPECT_EQ(turns(), "15k ");
 }
 
 } // namespace

@@ -223,5 +223,11 @@ TEST_F(GameFormTurn, KeyboardPlaysAWholeTurn)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         EXPECT_EQ(cell(3), "9");
         EXPECT_EQ(caption("GoButton"), "Дальше");
+
+        // A competition's results count: no undo control, and Ctrl+Z takes nothing back.
+        EXPECT_EQ(form->findChild<QAbstractButton *>("UndoButton"), nullptr);
+        QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(cell(3), "9");
+        EXPECT_EQ(form->game().throwCounter(), 5);
     });
 }

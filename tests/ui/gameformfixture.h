@@ -32,12 +32,18 @@ class QLabel;
 namespace gameformtest
 {
 
-// Returns at once, adding up the pauses asked for.
+// Returns at once, adding up the pauses asked for; onWait sees each pause first.
 class InstantPump : public EventPump
 {
 public:
-    void waitMs(unsigned ms) override { waited += ms; }
+    void waitMs(unsigned ms) override
+    {
+        waited += ms;
+        if (onWait)
+            onWait(ms);
+    }
     unsigned waited = 0;
+    std::function<void(unsigned)> onWait;
 };
 
 // Records every file opened and played; names in unplayable fail to open.

@@ -5,6 +5,7 @@
 #include "tests/ui/gameformfixture.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,6 +49,12 @@ protected:
         return found;
     }
     QString status() const { return form->findChild<QLabel *>("StatusBar")->text(); }
+    // What a screen reader hears of the status line.
+    std::string heard() const
+    {
+        auto *line = QAccessible::queryAccessibleInterface(form->findChild<QLabel *>("StatusBar"));
+        return line->text(QAccessible::Name).toStdString();
+    }
     void key(int k) { QTest::keyClick(form.get(), Qt::Key(k)); }
     PracticeServices practice()
     {
@@ -56,7 +63,7 @@ protected:
 
     // Answers the dialog and plays, calling step whenever the game waits for input.
     void play(const QString &name, int opponents, int difficulty, bool hints,
-              const std::function<void()> &step)
+              const std::function<void()> &step, const char *startButton = nullptr)
     {
         QTimer driver;
         QObject::connect(&driver, &QTimer::timeout, form.get(), [&] {
@@ -70,7 +77,11 @@ protected:
             field<QSpinBox>("OpponentsEdit")->setValue(opponents);
             field<QSpinBox>("DifficultyEdit")->setValue(difficulty);
             field<QCheckBox>("HintsCheck")->setChecked(hints);
-            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+            field<QSpinBox>("PaceEdit")->setValue(pace);
+            if (startButton)
+                field<QAbstractButton>(startButton)->click();
+            else
+                QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
         });
         auto services = practice();
         PlayPractice(services);
@@ -113,6 +124,7 @@ protected:
     }
 
     static CoachTable *table;
+    int pace = 1;
     SeededRandom seeded{20261208};
     std::unique_ptr<TGameForm> form;
     std::unique_ptr<TPracticeForm> dialog;
@@ -256,6 +268,96 @@ TEST_F(PracticeWindowTest, DialogRemembersItsValuesAndRefusesUnstorableNames)
     });
     ASSERT_TRUE(dialog->ask(untouched));
     EXPECT_EQ(text(untouched), text(setup));
+}
+
+TEST_F(PracticeWindowTest, KeysPlayUndoAndPlayAgainThenTheCoachShowsHisOwnGame)
+{
+    for (int i = 0; i < 40; ++i)
+        boxes.answer(true);
+    const auto before = folder.contents();
+    // "Показ" starts the coach at once; Escape hands the game back before his first move.
+    std::vector<std::string> announced;
+    const auto announce = [&](unsigned ms) {
+        if (ms == 1000 && announced.size() < 4)
+            announced.push_back(heard());
+        if (announced.size() == 1 || announced.size() == 4)
+            QTest::keyClick(form.get(), Qt::Key_Escape);
+    };
+    pump.onWait = announce;
+    bool scripted = false;
+    const auto script = [&] {
+        if (announced.empty() || std::exchange(scripted, true))
+            return;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        DiceGame &game = form->game();
+        EXPECT_EQ(status(), "Нажмите \"Начать\" для начала игры");
+        pump.onWait = {};
+        const auto sheet = [&] { return game.players[1].sheet; };
+        auto *undo = form->findChild<QAbstractButton *>("UndoButton");
+        ASSERT_TRUE(undo && undo->accessibleName() == "Отменить ход" && !undo->isEnabled());
+        const auto throwAll = [&](int presses) { // "Ok", "Еще" twice, "Хватит"
+            for (int k = 0; k < presses; ++k)
+                key(Qt::Key_Space);
+        };
+        const auto writeRow = [&](int row) {
+            form->setFocus();
+            for (int k = 0; k < row; ++k)
+                key(Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            key(Qt::Key_Space); // the computer's move
+        };
+        throwAll(5); // and "Начать"
+        const auto dice = game.screen().lowerRow;
+        const QString writing = status();
+        writeRow(1);
+        EXPECT_NE(sheet()[1], 0);
+        EXPECT_TRUE(undo->isEnabled());
+        key(Qt::Key_Space);
+        throwAll(4);
+        const auto secondDice = game.screen().lowerRow;
+
+        // Undo takes back turn 1's write and the computer's move after it, not a die more.
+        QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_TRUE(sheet() == ScoreSheet{} && game.players[2].sheet == ScoreSheet{});
+        EXPECT_TRUE(game.screen().lowerRow == dice && game.throwCounter() == 3);
+        EXPECT_EQ(status(), writing);
+        EXPECT_FALSE(undo->isEnabled());
+        writeRow(2);
+        key(Qt::Key_Space);
+        throwAll(4);
+        EXPECT_TRUE(game.screen().lowerRow == secondDice) << "turn 2 throws no new dice";
+        writeRow(1);
+        undo->click();
+        undo->click();
+        EXPECT_TRUE(sheet() == ScoreSheet{} && game.screen().lowerRow == dice);
+        writeRow(2);
+        key(Qt::Key_Space); // Вася's second turn
+
+        // F5: the coach plays, each move announced, until Escape hands the game back before his
+        // third (the fourth announcement); a click on the dice hands it back at once; left alone,
+        // he ends the game.
+        pump.onWait = announce;
+        key(Qt::Key_F5);
+        EXPECT_EQ(game.throwCounter(), 2);
+        EXPECT_EQ(status().indexOf("Показ"), -1);
+        pump.onWait = [&](unsigned) {
+            QTest::mouseClick(form->findChild<QWidget *>("CubeImage"), Qt::LeftButton, {},
+                              QPoint(30, 30));
+        };
+        key(Qt::Key_F5);
+        EXPECT_TRUE(game.throwCounter() == 2 && data->gameRunning);
+        pump.onWait = {};
+        key(Qt::Key_F5);
+    };
+    play("Вася", 1, 5, true, script, "ShowButton");
+    ASSERT_EQ(announced.size(), 4u);
+    EXPECT_EQ(announced[0], "Показ: «Начать» (Esc - играть самому)");
+    EXPECT_EQ(announced[1].find("Показ: Бросайте (в среднем "), 0u) << announced[1];
+    EXPECT_EQ(announced[3].find("Показ: "), 0u) << announced[3];
+    EXPECT_FALSE(data->gameRunning);
+    EXPECT_EQ(folder.contents(), before);
+    EXPECT_EQ(form->findChild<QAbstractButton *>("UndoButton"), nullptr);
+    ASSERT_EQ(boxes.shown.size(), 1u) << "the review of Вася's own choices";
 }
 
 } // namespace

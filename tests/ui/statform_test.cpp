@@ -6,6 +6,7 @@
 #include "tests/support/ratingsupport.h"
 #include "tests/ui/programfixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
@@ -101,6 +102,17 @@ TEST_F(StatWindowTest, KeysChooseThePlayerAndNothingIsWritten)
         EXPECT_TRUE(window->findChild<QLabel *>("FiguresLabel")
                         ->text()
                         .startsWith("Игр сыграно: 2\nСредний результат: 200,0"));
+        // A screen reader reads every label's text, in this window and in all the others.
+        for (QWidget *widget : QApplication::allWidgets()) {
+            auto *label = qobject_cast<QLabel *>(widget);
+            if (!label || label->text().isEmpty())
+                continue;
+            QAccessibleInterface *read = QAccessible::queryAccessibleInterface(label);
+            const QString heard =
+                read->text(QAccessible::Name) + '\n' + read->text(QAccessible::Description);
+            EXPECT_TRUE(heard.contains(QString(label->text()).remove('&')))
+                << label->objectName().toStdString() << ": " << label->text().toStdString();
+        }
 
         // The plots go to a picture through the window's save command.
         QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
