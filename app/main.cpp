@@ -5,6 +5,7 @@
 #include "platform/folderlock.h"
 #include "platform/fontnames.h"
 #include "platform/gamefolder.h"
+#include "platform/palette.h"
 #include "platform/qteventpump.h"
 #include "platform/qtmessageboxes.h"
 #include "platform/qtpaths.h"
@@ -23,6 +24,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ВЕРТОКС для Windows"));
     QApplication::setFont(QFont(fontnames::sans(), 9));
+    // The windows are drawn on the classic dialog face that their coloured texts stand on, so
+    // they look the same, and all of one piece, under any desktop palette.
+    QApplication::setPalette(QPalette(palette::face));
     // Standard buttons and dialogs read "Да", "Нет", "Отмена" like the rest of the program.
     QTranslator qtTexts;
 #ifdef Q_OS_WIN
