@@ -2,7 +2,7 @@
 # Installs the Debian packages the game needs to build, run and test, and any named on the
 # command line, when any is missing. Installing needs root: as another user it goes through sudo.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev
+packages=(cmake ninja-build g++ clang clang-format libclang-rt-14-dev
           qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
           appstream imagemagick librsvg2-bin xdotool
           libgtest-dev libgmock-dev libbenchmark-dev

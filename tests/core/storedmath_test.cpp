@@ -19,10 +19,10 @@ TEST(StoredMath, AveragesRoundHalvesToEvenExactly)
     EXPECT_EQ(RoundedAverage(27, 2), 14);
     EXPECT_EQ(RoundedAverage(-25, 2), -12);
     EXPECT_EQ(RoundedAverage(-27, 2), -14);
-    EXPECT_EQ(RoundedAverage(26, 4), 6);  // 6.5
-    EXPECT_EQ(RoundedAverage(10, 4), 2);  // 2.5
-    EXPECT_EQ(RoundedAverage(11, 4), 3);  // 2.75
-    EXPECT_EQ(RoundedAverage(9, 4), 2);   // 2.25
+    EXPECT_EQ(RoundedAverage(26, 4), 6); // 6.5
+    EXPECT_EQ(RoundedAverage(10, 4), 2); // 2.5
+    EXPECT_EQ(RoundedAverage(11, 4), 3); // 2.75
+    EXPECT_EQ(RoundedAverage(9, 4), 2);  // 2.25
     EXPECT_EQ(RoundedAverage(-11, 4), -3);
     EXPECT_EQ(RoundedAverage(-9, 4), -2);
     // Past what a double holds exactly: 2^53 + 1 halves to an odd neighbour's even side.
