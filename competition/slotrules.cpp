@@ -36,8 +36,8 @@ bool SlotPlayable(const TSaveSlot &slot)
     if (slot.IsCham == 1) {
         const TChampionshipFields &c = slot.Cham;
         return c.ParticipantCount >= kMinChampionshipPlayers &&
-               c.ParticipantCount <= kMaxChampionshipPlayers && c.ParticipantCount % 3 == 0 &&
-               c.ClubTogether <= 1 &&
+               c.ParticipantCount <= kMaxChampionshipPlayers &&
+               c.ParticipantCount % kChampionshipPlayersStep == 0 && c.ClubTogether <= 1 &&
                validCommon(c.RoundsPlayed, c.RoundsTotal, c.Difficulty, c.HumanCount);
     }
     return false;

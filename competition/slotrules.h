@@ -25,3 +25,8 @@ constexpr int kMaxTournamentPlayers = 10;
 constexpr int kMinTournamentPlayers = 2;
 constexpr int kMinChampionshipPlayers = 12;
 constexpr int kMaxChampionshipPlayers = 30;
+constexpr int kChampionshipPlayersStep = 3; // a championship is played in three equal groups
+
+// The counts the new-competition dialog offers first.
+constexpr int kDefaultTournamentPlayers = 7;
+constexpr int kDefaultChampionshipPlayers = 21;

@@ -1,6 +1,7 @@
 #include "competition/tnewform.h"
 
 #include "competition/newcompetition.h"
+#include "competition/slotrules.h"
 #include "competition/tloadform.h"
 #include "data/cp1251validator.h"
 #include "data/datafiles.h"
@@ -90,7 +91,8 @@ TNewForm::TNewForm(SharedData &data, DataFiles &files, RandomSource &random, Mes
       m_currentListBox(nameList("CurrentListBox", QStringLiteral("Доступные :"))),
       m_toChosen(arrowButton("ToChosen", Qt::LeftArrow, QStringLiteral("Выбрать"))),
       m_toCurrent(arrowButton("ToCurrent", Qt::RightArrow, QStringLiteral("Вернуть"))),
-      m_amountSpinEdit(arrowSpinBox("AmountSpinEdit", 2, 10, 1, 7)),
+      m_amountSpinEdit(arrowSpinBox("AmountSpinEdit", kMinTournamentPlayers, kMaxTournamentPlayers,
+                                    1, kDefaultTournamentPlayers)),
       m_diffSpinEdit(arrowSpinBox("DiffSpinEdit", 1, 10, 1, 6)),
       m_tursSpinEdit(arrowSpinBox("TursSpinEdit", 10, 30, 5, 20)), m_nameLabel(new QLabel),
       m_nameEdit(new QLineEdit)
@@ -180,9 +182,10 @@ bool TNewForm::open(CompetitionKind kind)
                               : QStringLiteral("Название турнира"));
     m_nameEdit->setAccessibleName(m_nameLabel->text());
     // The range first, so the value is never clamped by the other kind's range.
-    m_amountSpinEdit->setRange(cham ? 12 : 2, cham ? 30 : 10);
-    m_amountSpinEdit->setSingleStep(cham ? 3 : 1);
-    m_amountSpinEdit->setValue(cham ? 21 : 7);
+    m_amountSpinEdit->setRange(cham ? kMinChampionshipPlayers : kMinTournamentPlayers,
+                               cham ? kMaxChampionshipPlayers : kMaxTournamentPlayers);
+    m_amountSpinEdit->setSingleStep(cham ? kChampionshipPlayersStep : 1);
+    m_amountSpinEdit->setValue(cham ? kDefaultChampionshipPlayers : kDefaultTournamentPlayers);
 
     m_nameEdit->setFocus();
     if (exec() != QDialog::Accepted)

@@ -1,6 +1,7 @@
 #include "game/coach.h"
 
 #include "game/coachdice.h"
+#include "game/scoring.h"
 
 #include <algorithm>
 #include <array>
@@ -52,8 +53,7 @@ CoachMove Coach::keepMove(const TurnMoment &moment, const std::vector<uint8_t> &
     CoachMove move;
     move.kind = CoachMove::Kind::Keep;
     move.keep = joined(moment.kept, held);
-    // A single die kept after the first throw is given back.
-    if (moment.throwNumber == 1 && move.keep.size() == 1)
+    if (KeptDiceGivenBack(moment.throwNumber, int(move.keep.size())))
         move.keep.clear();
     return move;
 }
@@ -98,8 +98,8 @@ std::vector<CoachMove> Coach::advise(const TurnMoment &moment)
             for (int f = 1; f <= 6; ++f)
                 held.insert(held.end(), std::size_t(take[f]), uint8_t(f));
             CoachMove move = keepMove(moment, held);
-            // Holding one die after the first throw is the same move as holding none.
-            const bool givenBack = t == 1 && held.size() == 1;
+            // A hold that is given back is the same move as holding none.
+            const bool givenBack = KeptDiceGivenBack(t, int(held.size()));
             if (move.keep.size() == 5) {
                 stopAt(move.keep, CoachMove::Kind::Keep);
             } else if (!givenBack) {

@@ -15,9 +15,11 @@ namespace
 
 constexpr double kNone = -std::numeric_limits<double>::infinity();
 
-// Every hand's value in every combination on every throw, from the game's own valuation.
+// Every hand's value in every combination on every throw, from the game's own valuation, and
+// which combinations that valuation scores by the throw number (bit c-1 for combination c).
 struct HandValues {
     int8_t value[3][kHands][kCombinations + 1];
+    uint16_t byThrow = 0;
 
     HandValues()
     {
@@ -29,8 +31,11 @@ struct HandValues {
                 hand[i] = faces[i - 1];
             for (int t = 1; t <= 3; ++t) {
                 const auto values = CombCheckAll(hand, uint8_t(t));
-                for (int c = 1; c <= kCombinations; ++c)
+                for (int c = 1; c <= kCombinations; ++c) {
                     value[t - 1][h][c] = int8_t(values[c]);
+                    if (values[c] != value[0][h][c])
+                        byThrow |= uint16_t(1u << (c - 1));
+                }
             }
         }
     }
@@ -65,7 +70,7 @@ const ThirdThrows &thirdThrows()
     return throws;
 }
 
-// After the second throw, for each kept set (not of one die): every set X of the thrown dice
+// After the second throw, for each kept set (not one given back): every set X of the thrown dice
 // that may join it, the set they make together and X with one die fewer of each face.
 struct SecondChoices {
     struct Step {
@@ -77,6 +82,7 @@ struct SecondChoices {
     };
     std::vector<int> begin;
     std::vector<Step> steps;
+    std::vector<int> givenBack; // the kept sets given back after the first throw
 
     SecondChoices()
     {
@@ -84,8 +90,10 @@ struct SecondChoices {
         for (int kept = 0; kept < dice.bySize[5]; ++kept) {
             begin.push_back(int(steps.size()));
             const int size = dice.sets[kept].size;
-            if (size == 1)
+            if (KeptDiceGivenBack(1, size)) {
+                givenBack.push_back(kept);
                 continue;
+            }
             for (int x = 0; x < dice.bySize[5 - size + 1]; ++x) {
                 Step step{int16_t(x), int16_t(dice.join(kept, x)), false, 0, {}};
                 step.five = dice.sets[step.joined].size == 5;
@@ -124,12 +132,6 @@ template <int N> void copy(double *out, const double *from)
         out[l] = from[l];
 }
 
-// The bonus rule: ten more for a written value, ten less for a struck one.
-int withBonus(int value)
-{
-    return value > 0 ? value + 10 : value - 10;
-}
-
 } // namespace
 
 void CoachTurn::solve(uint16_t open, const std::vector<int> &bonuses, const double *rest)
@@ -158,14 +160,12 @@ void CoachTurn::writeStep()
 {
     const DiceSets &dice = diceSets();
     const HandValues &values = handValues();
-    // Only "Покер:" and the straights are valued by the throw number.
-    constexpr uint16_t kByThrow = (1u << 9) | (1u << 12) | (1u << 13);
-    int plain[kCombinations], byThrow[3];
+    int plain[kCombinations], byThrow[kCombinations];
     int plainCount = 0, byThrowCount = 0;
     for (int c = 1; c <= kCombinations; ++c) {
         const uint16_t bit = uint16_t(1u << (c - 1));
         if (m_open & bit) {
-            if (kByThrow & bit)
+            if (values.byThrow & bit)
                 byThrow[byThrowCount++] = c;
             else
                 plain[plainCount++] = c;
@@ -204,7 +204,7 @@ void CoachTurn::writeStep()
                     continue;
                 }
                 const double others = b == top.combination ? top.second : top.best;
-                out[l] = std::max(others, withBonus(value[b]) + m_rest[b]);
+                out[l] = std::max(others, WithBonus(value[b]) + m_rest[b]);
             }
         }
     }
@@ -230,7 +230,7 @@ template <int N> void CoachTurn::throws()
     const SecondChoices &second = secondChoices();
     for (int kept = 0; kept < fewerThanFive; ++kept) {
         const int size = dice.sets[kept].size;
-        if (size == 1)
+        if (KeptDiceGivenBack(1, size))
             continue;
         for (int i = second.begin[kept]; i < second.begin[kept + 1]; ++i) {
             const SecondChoices::Step &step = second.steps[std::size_t(i)];
@@ -243,9 +243,9 @@ template <int N> void CoachTurn::throws()
         for (const Outcome &roll : dice.rolls[5 - size])
             addScaled<N>(out, roll.chance, at(m_choice, roll.set));
     }
-    // Keeping a single die after the first throw is keeping none.
-    for (int f = 1; f <= 6; ++f)
-        copy<N>(at(m_second, dice.sets[0].plus[f]), at(m_second, 0));
+    // A hold given back after the first throw is worth keeping none.
+    for (int set : second.givenBack)
+        copy<N>(at(m_second, set), at(m_second, 0));
 
     // After the first throw: choice[K] is the best of keeping any part of K.
     for (int set = 0; set < fewerThanFive; ++set) {
@@ -281,7 +281,7 @@ int CoachTurn::writePoints(int combination, int hand, int throwNumber, int lane)
 {
     const int h = diceSets().sets[hand].hand;
     const int value = handValues().value[throwNumber - 1][h][combination];
-    return m_bonus[std::size_t(lane)] == combination ? withBonus(value) : value;
+    return m_bonus[std::size_t(lane)] == combination ? WithBonus(value) : value;
 }
 
 int CoachTurn::bestWrite(int hand, int throwNumber, int lane) const

@@ -55,46 +55,48 @@ int ComputerStrength(int e, int difficulty, int level)
     return int(std::nearbyint(e * k));
 }
 
-int32_t ComputerValue(int b, int o, int r1, int r2, int r3)
+int32_t ComputerValue(int combination, int strength, int low1, int low2, int low3)
 {
-    switch (b) {
+    switch (combination) {
     case 1:
     case 2:
     case 3:
     case 4:
     case 5:
     case 6:
-        if (o <= 12)
+        if (strength <= 12)
             return 0;
-        return o <= 33 ? 3 * b : o <= 39 ? 4 * b : 5 * b;
+        return strength <= 33   ? 3 * combination
+               : strength <= 39 ? 4 * combination
+                                : 5 * combination;
     case 7:
-        return o <= 1 ? -10 : o <= 16 ? 2 * r1 : 2 * (r1 + 3);
+        return strength <= 1 ? -10 : strength <= 16 ? 2 * low1 : 2 * (low1 + 3);
     case 8:
-        return o <= 1 ? -10 : o <= 16 ? 3 * r1 : 3 * (r1 + 3);
+        return strength <= 1 ? -10 : strength <= 16 ? 3 * low1 : 3 * (low1 + 3);
     case 9:
-        return o <= 9 ? -10 : o <= 26 ? 4 * r1 : 4 * (r1 + 3);
+        return strength <= 9 ? -10 : strength <= 26 ? 4 * low1 : 4 * (low1 + 3);
     case 10:
-        return o <= 28 ? -10 : o <= 35 ? 50 : o <= 39 ? 60 : 80;
+        return strength <= 28 ? -10 : strength <= 35 ? 50 : strength <= 39 ? 60 : 80;
     case 11:
-        if (o <= 7)
+        if (strength <= 7)
             return -10;
-        if (o <= 14)
-            return 2 * (r1 + r3);
-        return o <= 30 ? 2 * (r1 + r2 + 3) : 2 * (r1 + r3 + 6);
+        if (strength <= 14)
+            return 2 * (low1 + low3);
+        return strength <= 30 ? 2 * (low1 + low2 + 3) : 2 * (low1 + low3 + 6);
     case 12:
-        if (o <= 12)
+        if (strength <= 12)
             return -10;
-        if (o <= 16)
-            return 3 * r1 + 2 * r3;
-        if (o <= 24)
-            return 3 * r1 + 2 * (r2 + 3);
-        return o <= 32 ? 3 * (r1 + 3) + 2 * r2 : 3 * (r1 + 3) + 2 * (r3 + 3);
+        if (strength <= 16)
+            return 3 * low1 + 2 * low3;
+        if (strength <= 24)
+            return 3 * low1 + 2 * (low2 + 3);
+        return strength <= 32 ? 3 * (low1 + 3) + 2 * low2 : 3 * (low1 + 3) + 2 * (low3 + 3);
     case 13:
-        return o <= 20 ? -10 : o <= 29 ? 15 : 30;
+        return strength <= 20 ? -10 : strength <= 29 ? 15 : 30;
     case 14:
-        return o <= 20 ? -10 : o <= 29 ? 20 : 40;
+        return strength <= 20 ? -10 : strength <= 29 ? 20 : 40;
     default:
-        return sumValue(o);
+        return sumValue(strength);
     }
 }
 

@@ -18,9 +18,9 @@ struct ComputerMoveResult {
 ComputerMoveResult ComputerMove(ScoreSheet &sheet, int bonusCombination, int difficulty, int level,
                                 RandomSource &random);
 
-// The value a combination gets at strength o with the low faces r1, r2, r3 (1..3);
+// The value a combination gets at a strength with the drawn low faces (1..3, low3 unlike low1);
 // 0 stands for a struck face row, which the move decides on its own.
-int32_t ComputerValue(int combination, int strength, int r1, int r2, int r3);
+int32_t ComputerValue(int combination, int strength, int low1, int low2, int low3);
 
 // Strength o from the drawn e (1..40): e scaled by difficulty and rating place, rounded.
 int ComputerStrength(int e, int difficulty, int level);

@@ -3,6 +3,7 @@
 #include "data/datafiles.h"
 #include "game/computerplayer.h"
 #include "game/gameview.h"
+#include "game/scoring.h"
 #include "platform/clock.h"
 #include "platform/messageboxes.h"
 #include "platform/randomsource.h"
@@ -177,8 +178,7 @@ void DiceGame::throwStep()
         writeStep();
         return;
     }
-    // Keeping a single die after the first throw is not allowed.
-    if (m_throws == 1 && m_kept == 1) {
+    if (KeptDiceGivenBack(m_throws, m_kept)) {
         m_kept = 0;
         drawDie(false, 0, kLowerRow, 1);
     }

@@ -152,7 +152,7 @@ int32_t FillCell(ScoreSheet &sheet, int combination, int32_t value, int bonusCom
 {
     CellColour shown;
     if (combination == bonusCombination) {
-        value += value > 0 ? 10 : -10;
+        value = WithBonus(value);
         shown = value > 0 ? CellColour::White : CellColour::Yellow;
     } else {
         shown = value < 0 ? CellColour::Navy : CellColour::Green;

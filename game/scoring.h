@@ -20,6 +20,18 @@ OneBased<int32_t, 16> CombCheckAll(const Hand &hand, uint8_t throwNumber);
 // How a filled cell is coloured in the turn it was filled.
 enum class CellColour { Navy, Green, White, Yellow };
 
+// The bonus rule: ten more for a written value, ten less for a struck one.
+constexpr int32_t WithBonus(int32_t value)
+{
+    return value > 0 ? value + 10 : value - 10;
+}
+
+// A single die kept after the first throw is given back, as if none were kept.
+constexpr bool KeptDiceGivenBack(int throwNumber, int keptCount)
+{
+    return throwNumber == 1 && keptCount == 1;
+}
+
 // Applies the bonus rule, fills the cell and adds to the total; returns the final value.
 int32_t FillCell(ScoreSheet &sheet, int combination, int32_t value, int bonusCombination,
                  CellColour *colour = nullptr);
