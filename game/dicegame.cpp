@@ -11,8 +11,9 @@
 namespace
 {
 
-constexpr int kUpperRow = 1;
-constexpr int kLowerRow = 2;
+constexpr int kThrows = 3;
+// What the throw counter reads between turns.
+constexpr int kBetweenTurns = 5;
 
 const char *const kStatusStart = "Нажмите \"Начать\" для начала игры";
 const char *const kStatusNext = "Нажмите \"Дальше\" для продолжения игры";
@@ -59,7 +60,7 @@ void DiceGame::start(bool show, const std::string &caption)
     resetScreen(caption);
     m_turn = 0;
     m_current = playerCount;
-    m_throws = 5;
+    m_phase = TurnPhase::BetweenTurns;
     m_kept = 5;
     m_view.refresh();
 }
@@ -107,7 +108,12 @@ void DiceGame::resetScreen(const std::string &caption)
 
 int32_t DiceGame::CombCheck(int combination) const
 {
-    return ::CombCheck(m_hand, uint8_t(m_throws), combination);
+    return ::CombCheck(m_hand, uint8_t(throwCounter()), combination);
+}
+
+int DiceGame::throwCounter() const
+{
+    return m_phase == TurnPhase::BetweenTurns ? kBetweenTurns : m_throws;
 }
 
 void DiceGame::go()
@@ -123,23 +129,39 @@ void DiceGame::go()
     m_screen.compTurnVisible = false;
     m_screen.diceClickable = false;
 
-    if (m_throws >= 4) {
+    switch (m_phase) {
+    case TurnPhase::BetweenTurns:
         nextPlayer();
-    } else if (m_throws < 3 && m_kept < 5) {
-        if (m_watcher && m_throws >= 1) {
-            std::vector<uint8_t> held;
-            for (int position = m_kept + 1; position <= 5; ++position) {
-                if (m_held[position])
-                    held.push_back(m_faces[position]);
-            }
-            m_watcher->keepChosen(m_current, m_turn, moment(), held);
-        }
+        break;
+    case TurnPhase::BeforeFirstThrow:
         throwStep();
-    } else {
+        break;
+    case TurnPhase::Throwing:
+        if (m_throws == kThrows) {
+            writeStep();
+            break;
+        }
+        reportHeldDice();
+        throwStep();
+        break;
+    case TurnPhase::Writing:
         writeStep();
+        break;
     }
     m_busy = false;
     m_view.refresh();
+}
+
+void DiceGame::reportHeldDice()
+{
+    if (!m_watcher)
+        return;
+    std::vector<uint8_t> held;
+    for (int position = m_kept + 1; position <= 5; ++position) {
+        if (m_held[position])
+            held.push_back(m_faces[position]);
+    }
+    m_watcher->keepChosen(m_current, m_turn, moment(), held);
 }
 
 void DiceGame::drawDie(bool show, uint8_t face, int row, int column)
@@ -163,6 +185,31 @@ bool DiceGame::pause(unsigned ms)
 
 void DiceGame::throwStep()
 {
+    keepHeldDice();
+    if (m_kept == 5) {
+        writeStep();
+        return;
+    }
+    if (KeptDiceGivenBack(m_throws, m_kept))
+        giveBackKeptDie();
+    const bool last = m_throws + 1 == kThrows;
+    if (!throwFreeDice(last))
+        return;
+    if (last) {
+        if (!keepLastThrow())
+            return;
+    } else {
+        offerHolding();
+    }
+    m_screen.goButton.enabled = false;
+    m_screen.elseButton.enabled = true;
+    ++m_throws;
+    m_phase = TurnPhase::Throwing;
+}
+
+// The dice held since the throw join the kept hand at its next places; the rest leave the table.
+void DiceGame::keepHeldDice()
+{
     const int free = m_kept;
     for (int position = free + 1; position <= 5; ++position) {
         if (m_held[position]) {
@@ -174,49 +221,60 @@ void DiceGame::throwStep()
             drawDie(false, 0, kUpperRow, position);
         }
     }
-    if (m_kept == 5) {
-        writeStep();
-        return;
-    }
-    if (KeptDiceGivenBack(m_throws, m_kept)) {
-        m_kept = 0;
-        drawDie(false, 0, kLowerRow, 1);
-    }
+}
+
+void DiceGame::giveBackKeptDie()
+{
+    m_kept = 0;
+    drawDie(false, 0, kLowerRow, 1);
+}
+
+// One die after the other, each with its sound; false when the game ended meanwhile. The dice of
+// the last throw cannot be held.
+bool DiceGame::throwFreeDice(bool last)
+{
     for (int position = m_kept + 1; position <= 5; ++position) {
         if (!pause(kDiePause))
-            return;
+            return false;
         m_view.playSound(ShowCubeSound);
         m_faces[position] = nextFace();
         m_held[position] = false;
         drawDie(true, m_faces[position], kUpperRow, position);
         m_screen.arrow[position] = GameScreen::Arrow::Down;
-        m_screen.dieEnabled[position] = m_throws != 2;
+        m_screen.dieEnabled[position] = !last;
     }
-    if (m_throws == 2) {
-        if (!pause(kDiePause))
-            return;
-        m_view.playSound(MoveCubeSound);
-        for (int position = m_kept + 1; position <= 5; ++position) {
-            drawDie(false, 0, kUpperRow, position);
-            drawDie(true, m_faces[position], kLowerRow, position);
-            m_hand[position] = m_faces[position];
-        }
-        m_kept = 5;
-        m_screen.elseButton.caption = kEnough;
-        m_screen.status = kStatusEnough;
-    } else {
-        m_screen.elseButton.caption = kAgain;
-        m_screen.status = kStatusChoose;
-        m_screen.diceClickable = true;
-        m_screen.allEnabled = true;
+    return true;
+}
+
+// After the last throw all dice move down into the hand where they lie; false when the game
+// ended meanwhile.
+bool DiceGame::keepLastThrow()
+{
+    if (!pause(kDiePause))
+        return false;
+    m_view.playSound(MoveCubeSound);
+    for (int position = m_kept + 1; position <= 5; ++position) {
+        drawDie(false, 0, kUpperRow, position);
+        drawDie(true, m_faces[position], kLowerRow, position);
+        m_hand[position] = m_faces[position];
     }
-    m_screen.goButton.enabled = false;
-    m_screen.elseButton.enabled = true;
-    ++m_throws;
+    m_kept = 5;
+    m_screen.elseButton.caption = kEnough;
+    m_screen.status = kStatusEnough;
+    return true;
+}
+
+void DiceGame::offerHolding()
+{
+    m_screen.elseButton.caption = kAgain;
+    m_screen.status = kStatusChoose;
+    m_screen.diceClickable = true;
+    m_screen.allEnabled = true;
 }
 
 void DiceGame::writeStep()
 {
+    m_phase = TurnPhase::Writing;
     m_screen.status = kStatusWrite;
     const ScoreSheet &sheet = players[m_current].sheet;
     const auto values = CombCheckAll(m_hand, uint8_t(m_throws));
@@ -269,6 +327,7 @@ void DiceGame::nextPlayer()
     }
     m_screen.compTurn = player.name.text() + ", Ваш ход!";
     m_screen.compTurnVisible = true;
+    m_phase = TurnPhase::BeforeFirstThrow;
     m_throws = 0;
     m_kept = 0;
     m_faces = {};
@@ -283,7 +342,7 @@ void DiceGame::nextPlayer()
 
 void DiceGame::betweenTurns()
 {
-    m_throws = 5;
+    m_phase = TurnPhase::BetweenTurns;
     m_screen.goButton = {"Дальше", true};
     m_screen.status = kStatusNext;
     m_screen.elseButton.enabled = false;
@@ -343,20 +402,11 @@ void DiceGame::toggleDie(int position)
     m_view.refresh();
 }
 
-void DiceGame::clickDice(int x, int y)
+void DiceGame::clickDieCell(int row, int column)
 {
-    if (!m_screen.diceClickable)
+    if (!m_screen.diceClickable || column <= m_kept)
         return;
-    int column = 0;
-    for (int i = 1; i <= 5; ++i) {
-        if (x >= 60 * i - 55 && x <= 60 * i - 5)
-            column = i;
-    }
-    if (column == 0 || column <= m_kept)
-        return;
-    const bool upper = y >= 5 && y <= 55;
-    const bool lower = y >= 85 && y <= 135;
-    if ((upper && !m_held[column]) || (lower && m_held[column]))
+    if ((row == kUpperRow && !m_held[column]) || (row == kLowerRow && m_held[column]))
         toggleDie(column);
 }
 
@@ -455,7 +505,7 @@ bool DiceGame::inProgress() const
 bool DiceGame::humanTurn() const
 {
     return m_current >= 1 && m_current <= playerCount && players[m_current].isHuman() &&
-           m_throws <= 3;
+           m_phase != TurnPhase::BetweenTurns;
 }
 
 void DiceGame::showAdvice(const std::string &text)
@@ -471,7 +521,7 @@ TurnMoment DiceGame::moment() const
         return moment;
     moment.sheet = players[m_current].sheet;
     moment.bonus = m_bonus;
-    if (m_throws > 3)
+    if (m_phase == TurnPhase::BetweenTurns)
         return moment;
     moment.throwNumber = m_throws;
     for (int position = 1; position <= m_kept; ++position)

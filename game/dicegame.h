@@ -56,7 +56,8 @@ public:
     // Clicks forwarded by the window.
     void go();
     void toggleDie(int position);
-    void clickDice(int x, int y);
+    // A click on a die cell of the dice picture: row kUpperRow or kLowerRow, column 1..5.
+    void clickDieCell(int row, int column);
     void holdAll();
     // askToStrike false strikes without the question, for a move the player did not make.
     void write(int combination, bool askToStrike = true);
@@ -87,16 +88,34 @@ public:
     const Standings &standings() const { return m_standings; }
     int currentPlayer() const { return m_current; }
     int turn() const { return m_turn; }
-    int throwCounter() const { return m_throws; }
+    // 0 before the first throw of a human turn, 1..3 after each throw, 5 between turns.
+    int throwCounter() const;
     int keptCount() const { return m_kept; }
     int bonusCombination() const { return m_bonus; }
     bool dieHeld(int position) const { return m_held[position]; }
     uint8_t dieFace(int position) const { return m_faces[position]; }
 
     static constexpr unsigned kDiePause = 200;
+    // The rows of the dice picture: thrown dice above, held and kept ones below.
+    static constexpr int kUpperRow = 1;
+    static constexpr int kLowerRow = 2;
 
 private:
+    // Where the turn stands, and so what "Ok", "Еще", "Хватит" and "Дальше" do next.
+    enum class TurnPhase {
+        BetweenTurns,     // the next player's turn comes
+        BeforeFirstThrow, // a human's turn has begun: the first throw comes
+        Throwing,         // after a throw: the next one, or writing when the hand is full
+        Writing,          // the hand is full: only a write button goes on
+    };
+
+    void reportHeldDice();
     void throwStep();
+    void keepHeldDice();
+    void giveBackKeptDie();
+    bool throwFreeDice(bool last);
+    bool keepLastThrow();
+    void offerHolding();
     void writeStep();
     void nextPlayer();
     void playComputersOnly();
@@ -119,12 +138,12 @@ private:
     // Everything that makes the moment of a game: undo saves it before a write and puts it back.
     auto state()
     {
-        return std::tie(players, m_screen, m_turn, m_current, m_throws, m_kept, m_hand, m_faces,
-                        m_held, m_bonus, m_standings, m_previous, m_facesUsed);
+        return std::tie(players, m_screen, m_turn, m_current, m_phase, m_throws, m_kept, m_hand,
+                        m_faces, m_held, m_bonus, m_standings, m_previous, m_facesUsed);
     }
     using Snapshot =
-        std::tuple<GamePlayers, GameScreen, int, int, int, int, Hand, OneBased<uint8_t, 5>,
-                   OneBased<bool, 5>, int, Standings, Standings, std::size_t>;
+        std::tuple<GamePlayers, GameScreen, int, int, TurnPhase, int, int, Hand,
+                   OneBased<uint8_t, 5>, OneBased<bool, 5>, int, Standings, Standings, std::size_t>;
 
     SharedData &m_data;
     DataFiles &m_files;
@@ -136,7 +155,8 @@ private:
     GameScreen m_screen;
     int m_turn = 0;
     int m_current = 0;
-    int m_throws = 5;
+    TurnPhase m_phase = TurnPhase::BetweenTurns;
+    int m_throws = 0; // of the current human turn
     int m_kept = 5;
     Hand m_hand{};
     OneBased<uint8_t, 5> m_faces{};

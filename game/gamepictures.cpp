@@ -10,15 +10,51 @@
 namespace gamepictures
 {
 
+namespace
+{
+
+// The die cells stand five pixels in from the picture's edge, 60 apart across and 80 down.
+constexpr int kEdge = 5;
+constexpr int kColumnStep = 60;
+constexpr int kRowStep = 80;
+constexpr int kButtonSide = 20;
+
+QPoint cellOrigin(int row, int column)
+{
+    return {kEdge + kColumnStep * (column - 1), kEdge + kRowStep * (row - 1)};
+}
+
+} // namespace
+
 void DrawDie(QPainter &painter, const DiePictures &pictures, bool show, int face, int row,
              int column)
 {
-    const QPoint origin(60 * (column - 1) + 5, 80 * row - 75);
+    const QPoint origin = cellOrigin(row, column);
     if (show)
         painter.drawImage(origin, pictures.face(face));
     else
         painter.fillRect(QRect(origin, QSize(DiePictures::kSide, DiePictures::kSide)),
                          palette::green);
+}
+
+std::optional<DieCell> DieCellAt(QPoint at)
+{
+    for (int row = 1; row <= 2; ++row) {
+        for (int column = 1; column <= 5; ++column) {
+            // The pixel just past a cell's right or bottom edge still counts for it.
+            const QPoint origin = cellOrigin(row, column);
+            if (at.x() >= origin.x() && at.x() <= origin.x() + DiePictures::kSide &&
+                at.y() >= origin.y() && at.y() <= origin.y() + DiePictures::kSide)
+                return DieCell{row, column};
+        }
+    }
+    return std::nullopt;
+}
+
+QRect DieButtonRect(int column)
+{
+    const QPoint cell = cellOrigin(1, column);
+    return {cell.x() + 14, cell.y() + DiePictures::kSide + kEdge, kButtonSide, kButtonSide};
 }
 
 QImage DrawCube(const GameScreen &screen, const DiePictures &pictures)

@@ -5,6 +5,8 @@
 
 #include <QImage>
 
+#include <optional>
+
 class DiePictures;
 class QPainter;
 
@@ -18,6 +20,15 @@ inline constexpr QSize kPlaceSize{297, 201};
 // One die cell of the dice picture; row 1 holds thrown dice, row 2 held and kept ones.
 void DrawDie(QPainter &painter, const DiePictures &pictures, bool show, int face, int row,
              int column);
+
+struct DieCell {
+    int row = 0;
+    int column = 0;
+};
+// The die cell that a press at a point of the dice picture hits, if any.
+std::optional<DieCell> DieCellAt(QPoint at);
+// A die's arrow button, in the gap between the rows under the die's column.
+QRect DieButtonRect(int column);
 
 // Both rows of dice on the green panel.
 QImage DrawCube(const GameScreen &screen, const DiePictures &pictures);

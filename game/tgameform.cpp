@@ -181,12 +181,16 @@ void TGameForm::createCubePanel()
 
     m_cubeImage = new PictureBox(gamepictures::kCubeSize, panel);
     m_cubeImage->setObjectName("CubeImage");
-    connect(m_cubeImage, &PictureBox::pressed, this,
-            [this](QPoint at) { act([this, at] { m_game.clickDice(at.x(), at.y()); }); });
+    connect(m_cubeImage, &PictureBox::pressed, this, [this](QPoint at) {
+        act([this, at] {
+            if (const auto cell = gamepictures::DieCellAt(at))
+                m_game.clickDieCell(cell->row, cell->column);
+        });
+    });
 
     for (int i = 1; i <= 5; ++i) {
         auto *die =
-            glyphButton(panel, QString("DieButton%1").arg(i), QRect(60 * i - 41, 60, 20, 20));
+            glyphButton(panel, QString("DieButton%1").arg(i), gamepictures::DieButtonRect(i));
         die->setToolTip(QString("Взять(вернуть) кость - клавиша %1").arg(i));
         connect(die, &QToolButton::clicked, this,
                 [this, i] { act([this, i] { m_game.toggleDie(i); }); });

@@ -138,7 +138,7 @@ TEST_F(TurnFlowTest, TwoHeldDiceStayAndAllHeldGoesStraightToWriting)
     start(false);
     beginHumanTurn(25);
     throwDice({4, 2, 4, 4, 4});
-    game.clickDice(60 * 1 - 30, 30); // upper row, column 1
+    game.clickDieCell(DiceGame::kUpperRow, 1);
     game.toggleDie(3);
     EXPECT_EQ(game.screen().elseButton.caption, "Еще");
     throwDice({4, 4, 4});
@@ -173,7 +173,7 @@ TEST_F(TurnFlowTest, AfterTheThirdThrowNothingCanBeHeld)
     EXPECT_EQ(game.screen().elseButton.caption, "Хватит");
     EXPECT_FALSE(game.screen().diceClickable);
     game.toggleDie(1);
-    game.clickDice(30, 110);
+    game.clickDieCell(DiceGame::kLowerRow, 1);
     EXPECT_FALSE(game.dieHeld(1));
     EXPECT_EQ(game.screen().lowerRow[4], 6);
     game.go();
