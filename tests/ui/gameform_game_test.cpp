@@ -38,9 +38,8 @@ protected:
     static testing::AssertionResult showsName(const QImage &picture, int a, const char *name,
                                               const QColor &ink)
     {
-        const QPoint at(32, 20 * a - 18);
-        return showsTexts(picture, QRect(at, QSize(150, 16)),
-                          {{at, name, ink, solidFont(gamestyle::textFont())}});
+        return showsText(picture, QRect(32, 20 * a - 18, 150, 16), name, ink,
+                         solidFont(gamestyle::textFont()));
     }
     std::vector<QString> sheet() const
     {

@@ -30,3 +30,10 @@ struct PlacedText {
 testing::AssertionResult showsTexts(const QImage &picture, const QRect &area,
                                     const std::vector<PlacedText> &texts,
                                     const QColor &background = QColor(0, 0, 128));
+// The same for one text drawn from the top left of cell.
+inline testing::AssertionResult showsText(const QImage &picture, const QRect &cell,
+                                          const std::string &text, const QColor &ink,
+                                          const QFont &font)
+{
+    return showsTexts(picture, cell, {{cell.topLeft(), text, ink, font}});
+}
