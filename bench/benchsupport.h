@@ -1,33 +1,12 @@
 #pragma once
 
 #include "data/datafiles.h"
-#include "game/gameview.h"
 #include "platform/answeringboxes.h"
-#include "platform/clock.h"
 #include "platform/sounddevice.h"
+#include "tests/support/unwatchedgame.h"
 
 #include <filesystem>
 #include <memory>
-
-// A view for games nobody watches: computer-only games and scripted play.
-class UnseenView : public GameView
-{
-public:
-    void refresh() override {}
-    void playSound(int) override {}
-    void waitMs(unsigned ms) override { waited += ms; }
-    void runUntilOver() override {}
-    void gameOver() override {}
-
-    unsigned long long waited = 0; // the pauses asked for, none of them made
-};
-
-// A fixed day for the records that benchmarks set.
-class BenchClock : public Clock
-{
-public:
-    double today() const override { return 46000.0; }
-};
 
 // A sound device that plays nothing, however often it is asked.
 class SilentDevice : public SoundDevice

@@ -3,7 +3,7 @@
 #include "data/datafiles.h"
 #include "data/ratingbook.h"
 #include "platform/answeringboxes.h"
-#include "platform/clock.h"
+#include "tests/support/unwatchedgame.h"
 
 #include <filesystem>
 #include <memory>
@@ -56,7 +56,7 @@ public:
         data->Slots[kSlot].Reserved[1] = uint8_t(run);
         data->Records = m_records;
         data->CurChamSlot = kSlot;
-        m_clock.day = 46000 + run;
+        m_clock.day = FixedClock::kToday + run;
     }
 
     DataFiles &files() { return m_files; }
@@ -65,16 +65,9 @@ public:
     std::unique_ptr<SharedData> data = std::make_unique<SharedData>();
 
 private:
-    class DayClock : public Clock
-    {
-    public:
-        double today() const override { return day; }
-        double day = 46000;
-    };
-
     std::filesystem::path m_folder;
     AnsweringBoxes m_boxes;
-    DayClock m_clock;
+    FixedClock m_clock;
     DataFiles m_files;
     TSaveSlot m_slot{};
     OneBased<TRecordEntry, 31> m_records{};

@@ -92,8 +92,8 @@ struct SoloTable {
 
     std::unique_ptr<SharedData> data = std::make_unique<SharedData>();
     AnsweringBoxes boxes{true};
-    BenchClock clock;
-    UnseenView view;
+    FixedClock clock;
+    SilentView view;
     SystemRandom random{20261208};
     DataFiles files{*data, boxes, std::filesystem::temp_directory_path() / "vertox-coachbench"};
     DiceGame game{{*data, files, random, boxes, clock}, view};
@@ -174,7 +174,7 @@ void BM_JudgeGame(benchmark::State &state)
     const int32_t total = table.play(player);
     for (auto _ : state) {
         Coach coach(sharedTable());
-        benchmark::DoNotOptimize(JudgeGame(coach, log, 1, total, BenchClock().today()));
+        benchmark::DoNotOptimize(JudgeGame(coach, log, 1, total, FixedClock::kToday));
     }
 }
 BENCHMARK(BM_JudgeGame)->Unit(benchmark::kMillisecond);

@@ -55,8 +55,8 @@ void BM_ComputerOnlyGame(benchmark::State &state)
     AnsweringBoxes boxes;
     DataFiles files(*data, boxes, std::filesystem::temp_directory_path());
     SystemRandom random;
-    BenchClock clock;
-    UnseenView view;
+    FixedClock clock;
+    SilentView view;
     DiceGame game({*data, files, random, boxes, clock}, view);
     game.playerCount = 10;
     for (int i = 1; i <= 10; ++i) {

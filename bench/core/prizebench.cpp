@@ -7,16 +7,10 @@
 namespace
 {
 
-class NoAwardView : public AwardView
-{
-public:
-    void showAward(const std::string &, int, double) override {}
-};
-
 void BM_ChampionshipPrizes(benchmark::State &state)
 {
     PrizeBench bench("vertoxprizebench");
-    NoAwardView view;
+    NoAwards view;
     int run = 0;
     for (auto _ : state) {
         bench.reset(++run);

@@ -32,8 +32,8 @@ void BM_ComputerChampionship(benchmark::State &state)
     BenchFiles bench("vertoxroundsbench");
     auto &[folder, data, boxes, files] = bench;
     SystemRandom random;
-    BenchClock clock;
-    UnseenView view;
+    FixedClock clock;
+    SilentView view;
     NoPasswords passwords;
     DiceGame game({*data, files, random, boxes, clock}, view);
     RoundServices services{*data, files, random, boxes, passwords, game};

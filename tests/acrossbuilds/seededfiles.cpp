@@ -86,12 +86,6 @@ private:
     const bool &m_running;
 };
 
-class NoAwards : public AwardView
-{
-public:
-    void showAward(const std::string &, int, double) override {}
-};
-
 void newCompetition(SharedData &data, bool cham, int participants, int humans, int rounds)
 {
     TSaveSlot &slot = data.Slots[cham ? 2 : 1];

@@ -18,16 +18,6 @@
 namespace
 {
 
-class SilentView : public GameView
-{
-public:
-    void refresh() override {}
-    void playSound(int) override {}
-    void waitMs(unsigned) override {}
-    void runUntilOver() override {}
-    void gameOver() override {}
-};
-
 // Every choice as "seat|turn/throw bonus [kept] thrown: choice".
 class RecordingWatcher : public MoveWatcher
 {

@@ -1,5 +1,7 @@
 #include "app/standingssheet.h"
+#include "game/gamepictures.h"
 #include "platform/palette.h"
+#include "platform/picturebox.h"
 #include "platform/plotframe.h"
 
 #include "tests/ui/pixels.h"
@@ -69,6 +71,34 @@ TEST(SharpPictures, PlotsAreDrawnAtTheRatioOfTheirScreen)
         shots[screen->devicePixelRatio()] = plot.grab().toImage();
     }
     ASSERT_EQ(shots[1].size(), plot.size());
+    // Under the x axis, the plot's longest white line, a tick for each of 1, 2 and 3.
+    const QImage &plain = shots[1];
+    int axis = plain.height() - 1;
+    while (axis > 0 &&
+           countColour(plain, QRect(0, axis, plain.width(), 1), Qt::white) < plain.width() / 2)
+        --axis;
+    EXPECT_EQ(countColour(plain, QRect(0, axis + 2, plain.width(), 1), Qt::white), 3);
     EXPECT_EQ(shots[2].size(), plot.size() * 2);
     EXPECT_NE(shots[2], shots[1].scaled(shots[2].size()));
+}
+
+// The game window's standings before its first row: the frame alone.
+TEST(SharpPictures, GameStandingsFrameKeepsAllFourEdges)
+{
+    PictureBox place(gamepictures::kPlaceSize, nullptr);
+    place.redraw([](QImage &picture) {
+        gamepictures::PaintStandings(picture, GamePlayers{}, 0, Standings{}, false);
+    });
+    place.show();
+    for (QScreen *screen : QGuiApplication::screens()) {
+        const int ratio = int(screen->devicePixelRatio());
+        place.move(screen->geometry().topLeft());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return place.devicePixelRatioF() == ratio; }));
+        const QRect frame(QPoint(0, 0), QPoint(296, 200) * ratio);
+        for (const QRect &edge : {QRect(frame.topLeft(), QSize(frame.width(), 1)),
+                                  QRect(frame.bottomLeft(), QSize(frame.width(), 1)),
+                                  QRect(frame.topLeft(), QSize(1, frame.height())),
+                                  QRect(frame.topRight(), QSize(1, frame.height()))})
+            EXPECT_TRUE(allColour(place.picture(), edge, Qt::yellow)) << ratio;
+    }
 }

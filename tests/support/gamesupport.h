@@ -1,27 +1,14 @@
 #pragma once
 
 #include "data/datafiles.h"
-#include "game/gameview.h"
-#include "platform/clock.h"
+#include "tests/support/unwatchedgame.h"
 
 #include <gtest/gtest.h>
 
-// A fixed day for records set in tests.
-class FixedClock : public Clock
-{
-public:
-    static constexpr double kToday = 46000.0;
-    double today() const override { return kToday; }
-};
-
 // A view for games that must never be shown: computer-only games.
-class HiddenView : public GameView
+class HiddenView : public SilentView
 {
 public:
-    void refresh() override {}
-    void playSound(int) override {}
-    void waitMs(unsigned) override {}
-    void gameOver() override {}
     void runUntilOver() override { ADD_FAILURE() << "a computer-only game opened the window"; }
 };
 

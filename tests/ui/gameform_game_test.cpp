@@ -1,3 +1,4 @@
+#include "game/gamestyle.h"
 #include "platform/qtpaths.h"
 #include "tests/ui/gameformfixture.h"
 
@@ -33,8 +34,20 @@ class GameFormGame : public GameFormTest
 {
 protected:
     QImage standings() const { return form->findChild<QWidget *>("PlaceImage")->grab().toImage(); }
-    // The name column of standings row a.
-    static QRect nameOfRow(int a) { return QRect(32, 20 * a - 18, 150, 16); }
+    // Whether the name column of standings row a shows name alone, in ink.
+    static testing::AssertionResult showsName(const QImage &picture, int a, const char *name,
+                                              const QColor &ink)
+    {
+        return showsText(picture, QRect(32, 20 * a - 18, 150, 16), name, ink,
+                         solidFont(gamestyle::textFont()));
+    }
+    std::vector<QString> sheet() const
+    {
+        std::vector<QString> cells;
+        for (int row = 1; row <= kTotalCell; ++row)
+            cells.push_back(cell(row));
+        return cells;
+    }
 
     // A human turn that writes "Бол.Сумма:" with five sixes: 30 without a bonus.
     void sixesIntoTheHighSum()
@@ -60,9 +73,13 @@ TEST_F(GameFormGame, EqualTotalsKeepTheLowerPlayerNumberFirst)
         EXPECT_EQ(cell(17), "30");
         EXPECT_EQ(label("PlaceNumberLabel")->text(), "2(0)");
         const QImage picture = standings();
-        EXPECT_GT(countColour(picture, nameOfRow(1), kLime), 0);
-        EXPECT_EQ(countColour(picture, nameOfRow(1), kAqua), 0);
-        EXPECT_GT(countColour(picture, nameOfRow(2), kAqua), 0);
+        EXPECT_TRUE(showsName(picture, 1, "Аня", kLime));
+        EXPECT_TRUE(showsName(picture, 2, "Россия", kAqua));
+        // The computer's write button is only marked: a click on it writes nothing.
+        const std::vector<QString> before = sheet();
+        ASSERT_TRUE(button("WriteButton16")->isEnabled());
+        click("WriteButton16");
+        EXPECT_EQ(sheet(), before);
     });
 
     seat({{"Россия", 6}, {"Аня", 0}});
@@ -71,8 +88,8 @@ TEST_F(GameFormGame, EqualTotalsKeepTheLowerPlayerNumberFirst)
         sixesIntoTheHighSum();
         EXPECT_EQ(label("PlaceNumberLabel")->text(), "2(0)");
         const QImage picture = standings();
-        EXPECT_GT(countColour(picture, nameOfRow(1), kAqua), 0);
-        EXPECT_GT(countColour(picture, nameOfRow(2), kLime), 0);
+        EXPECT_TRUE(showsName(picture, 1, "Россия", kAqua));
+        EXPECT_TRUE(showsName(picture, 2, "Аня", kLime));
     });
 }
 
@@ -170,7 +187,7 @@ TEST_F(GameFormGame, WindowStartsEachGameAfresh)
             EXPECT_EQ(cell(16), "");
             EXPECT_EQ(label("PlayerNameLabel")->text(), "");
             // Before the first turn the standings show only their frame.
-            EXPECT_EQ(countColour(standings(), nameOfRow(1), kLime), 0);
+            EXPECT_TRUE(showsName(standings(), 1, "", kLime));
             sixesIntoTheHighSum();
             EXPECT_EQ(cell(17), "30");
         },

@@ -1,5 +1,6 @@
 #include "app/ratingsheet.h"
 #include "app/recordsheet.h"
+#include "platform/tablestyle.h"
 #include "results/ratingrows.h"
 
 #include "tests/support/loadmessages.h"
@@ -56,8 +57,10 @@ TEST_F(MainFormTest, FirstStartReportsEachMissingFileOnceInLoadingOrderAndWrites
     // The reset rating is drawn: thirty computer players, the first one in row 1.
     EXPECT_EQ(RatingRow(*data, 1).name, "С.Ш.А.");
     const QImage &rating = form->ratingSheet()->picture();
-    EXPECT_GT(countColour(rating, QRect(50, 2, 130, 15), kYellowRgb), 0);
-    EXPECT_GT(countColour(rating, QRect(50, 30 * 15 + 2 - 15, 130, 15), kYellowRgb), 0);
+    for (int r : {1, 30})
+        EXPECT_TRUE(showsText(rating, QRect(50, (r - 1) * 15 + 2, 130, 15),
+                              RatingRow(*data, r).name, kYellowRgb, TableFont()))
+            << r;
     EXPECT_EQ(countColour(rating, QRect(50, 30 * 15 + 2, 130, 15), kYellowRgb), 0);
 
     restart();
@@ -113,10 +116,11 @@ TEST_F(MainFormTest, TablesAreDrawnFromTheLoadedFiles)
     EXPECT_EQ(RatingRow(*data, 1).name, "Япония");
     // Four digits of rating points reach further left in the last column than a single zero.
     const QImage &rating = form->ratingSheet()->picture();
-    EXPECT_GT(countColour(rating, QRect(455, 2, 25, 15), kYellowRgb), 0);
+    EXPECT_TRUE(showsText(rating, QRect(455, 2, 58, 15), RatingRow(*data, 1).rating, kYellowRgb,
+                          TableFont()));
     EXPECT_EQ(countColour(rating, QRect(455, 17, 25, 15), kYellowRgb), 0);
     const QImage &records = form->recordSheet()->picture();
-    EXPECT_GT(countColour(records, QRect(50, 35, 120, 15), kAquaRgb), 0);
+    EXPECT_TRUE(showsText(records, QRect(50, 35, 120, 15), "Япония", kAquaRgb, TableFont()));
 }
 
 TEST_F(MainFormTest, SoundSwitchComesFromTheSettingsAndIsWrittenOnExit)

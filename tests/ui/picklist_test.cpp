@@ -1,4 +1,5 @@
 #include "data/clubbook.h"
+#include "platform/picklist.h"
 
 #include "tests/ui/programfixture.h"
 
@@ -78,4 +79,17 @@ TEST_F(ProgramTest, EveryListSelectsTheLineANavigationKeyLandsOn)
         QTest::keyClick(chooser, Qt::Key_Escape);
     });
     pressKey(Qt::Key_F2);
+}
+
+TEST(PickListKeys, UpOnAFreshlyFocusedListSelectsTheLineTheFocusMarks)
+{
+    PickList list;
+    list.addItems({"Иван", "Петр", "Мария"});
+    list.show();
+    QApplication::setActiveWindow(&list);
+    list.setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list.hasFocus(); }));
+    ASSERT_TRUE(list.selectedItems().isEmpty());
+    QTest::keyClick(&list, Qt::Key_Up);
+    EXPECT_EQ(list.selectedItems(), QList<QListWidgetItem *>{list.item(0)});
 }

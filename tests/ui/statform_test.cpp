@@ -94,6 +94,9 @@ TEST_F(StatWindowTest, KeysChooseThePlayerAndNothingIsWritten)
         EXPECT_EQ(chooser(window)->itemText(0).toStdString(), "Петя");
         EXPECT_EQ(chooser(window)->currentText().toStdString(), "Вася") << "the first club member";
         EXPECT_EQ(described(window, "FormPlot").find("Очки последних 2 игр"), 0u);
+        EXPECT_EQ(plot(window, "FormPlot")->series().front().bounds(),
+                  QRectF(QPointF(1, 180), QPointF(2, 220)))
+            << "the games numbered from 1";
         EXPECT_NE(described(window, "FormPlot").find("Лучшая игра по тренеру"), std::string::npos);
         EXPECT_TRUE(plot(window, "GivenAwayPlot")->isVisible());
         EXPECT_NE(described(window, "GivenAwayPlot").find("7,5"), std::string::npos);
