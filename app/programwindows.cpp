@@ -19,8 +19,31 @@
 #include "results/tpraiseform.h"
 #include "results/tstatform.h"
 
-ProgramWindows::ProgramWindows(std::unique_ptr<TMainForm> mainForm)
-    : m_mainForm(std::move(mainForm))
+namespace
+{
+
+class PasswordsOnDemand final : public PasswordAsker
+{
+public:
+    explicit PasswordsOnDemand(std::function<PasswordAsker &()> asker) : m_asker(std::move(asker))
+    {
+    }
+
+    bool AskPassword(const std::string &prompt, const Str17 &expected) override
+    {
+        return m_asker().AskPassword(prompt, expected);
+    }
+
+private:
+    std::function<PasswordAsker &()> m_asker;
+};
+
+} // namespace
+
+ProgramWindows::ProgramWindows(const Services &services, std::unique_ptr<TMainForm> mainForm)
+    : m_services(services), m_mainForm(std::move(mainForm)),
+      m_passwords(std::make_unique<PasswordsOnDemand>(
+          [this]() -> PasswordAsker & { return passwordForm(); }))
 {
 }
 
@@ -29,8 +52,9 @@ ProgramWindows::~ProgramWindows() = default;
 std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
 {
     // The main window loads the data files; the other windows work on them from then on.
-    std::unique_ptr<ProgramWindows> windows(new ProgramWindows(std::make_unique<TMainForm>(
-        TMainForm::Services{s.data, s.files, s.boxes, s.folder, s.openText})));
+    std::unique_ptr<ProgramWindows> windows(
+        new ProgramWindows(s, std::make_unique<TMainForm>(TMainForm::Services{
+                                  s.data, s.files, s.boxes, s.folder, s.openText})));
     TMainForm *main = windows->m_mainForm.get();
     s.sounds.names = main->soundNames();
     windows->m_gameForm = TGameForm::create({s.data, s.files, s.random, s.boxes, s.clock}, s.sounds,
@@ -40,9 +64,8 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
 
     windows->m_club = std::make_unique<ClubBook>(s.data, s.files, s.random, s.boxes);
     windows->m_addPlayerForm = new TAddPlayerForm(s.data, main);
-    windows->m_passwordForm = new TPasswordForm(s.boxes, main);
     windows->m_clubForm =
-        new TClubForm(*windows->m_club, *windows->m_addPlayerForm, *windows->m_passwordForm, main);
+        new TClubForm(*windows->m_club, *windows->m_addPlayerForm, *windows->m_passwords, main);
     windows->m_loadForm = new TLoadForm(s.data, s.boxes, main);
     windows->m_newForm =
         new TNewForm(s.data, s.files, s.random, s.boxes, *windows->m_loadForm, main);
@@ -57,13 +80,11 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
         GameJudge::Services{s.data, s.files, s.clock, table, [&table, cacheFile, main] {
                                 return LoadCoachTable(table, cacheFile, main);
                             }});
-    windows->m_data = &s.data;
-    windows->m_boxes = &s.boxes;
     windows->m_coachCache = cacheFile;
 
     TMainForm::Companions companions;
     companions.gameForm = windows->m_gameForm.get();
-    companions.passwords = windows->m_passwordForm;
+    companions.passwords = windows->m_passwords.get();
     companions.random = &s.random;
     companions.clock = &s.clock;
     companions.clubForm = windows->m_clubForm;
@@ -83,7 +104,14 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
 TStatForm &ProgramWindows::statForm()
 {
     if (!m_statForm)
-        m_statForm =
-            new TStatForm({*m_data, *m_boxes, *m_coachTable, m_coachCache}, m_mainForm.get());
+        m_statForm = new TStatForm({m_services.data, m_services.boxes, *m_coachTable, m_coachCache},
+                                   m_mainForm.get());
     return *m_statForm;
+}
+
+TPasswordForm &ProgramWindows::passwordForm()
+{
+    if (!m_passwordForm)
+        m_passwordForm = new TPasswordForm(m_services.boxes, m_mainForm.get());
+    return *m_passwordForm;
 }

@@ -12,6 +12,7 @@ class ClubBook;
 class CoachTable;
 class GameJudge;
 class Clock;
+class PasswordAsker;
 class EventPump;
 class RandomSource;
 class SoundBoard;
@@ -49,7 +50,6 @@ public:
     TGameForm &gameForm() { return *m_gameForm; }
     TClubForm &clubForm() { return *m_clubForm; }
     TAddPlayerForm &addPlayerForm() { return *m_addPlayerForm; }
-    TPasswordForm &passwordForm() { return *m_passwordForm; }
     TLoadForm &loadForm() { return *m_loadForm; }
     TNewForm &newForm() { return *m_newForm; }
     TChamForm &chamForm() { return *m_chamForm; }
@@ -57,11 +57,15 @@ public:
     TAboutForm &aboutForm() { return *m_aboutForm; }
     TPracticeForm &practiceForm() { return *m_practiceForm; }
     CoachTable &coachTable() { return *m_coachTable; }
-    // Made on first use: start-up does not pay for a window few open.
+    // Made on first use: start-up does not pay for windows it does not show.
     TStatForm &statForm();
+    TPasswordForm &passwordForm();
 
 private:
-    explicit ProgramWindows(std::unique_ptr<TMainForm> mainForm);
+    ProgramWindows(const Services &services, std::unique_ptr<TMainForm> mainForm);
+
+    // What the windows made on first use are made with.
+    Services m_services;
 
     // The main window goes last: its dialogs are its children, and it writes the settings.
     std::unique_ptr<TMainForm> m_mainForm;
@@ -69,6 +73,8 @@ private:
     std::unique_ptr<ClubBook> m_club;
     TAddPlayerForm *m_addPlayerForm = nullptr;
     TPasswordForm *m_passwordForm = nullptr;
+    // Asks through the password window, making it at the first question.
+    std::unique_ptr<PasswordAsker> m_passwords;
     TClubForm *m_clubForm = nullptr;
     TLoadForm *m_loadForm = nullptr;
     TNewForm *m_newForm = nullptr;
@@ -80,8 +86,5 @@ private:
     std::unique_ptr<CoachTable> m_coachTable;
     std::unique_ptr<GameJudge> m_judge;
     TStatForm *m_statForm = nullptr;
-    // What the statistics window is made with when first asked for.
-    const SharedData *m_data = nullptr;
-    MessageBoxes *m_boxes = nullptr;
     std::filesystem::path m_coachCache;
 };
