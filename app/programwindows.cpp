@@ -22,6 +22,14 @@
 namespace
 {
 
+// The window in form, made by make on the first call.
+template <typename Form, typename Make> Form &madeOnFirstUse(Form *&form, Make make)
+{
+    if (!form)
+        form = make();
+    return *form;
+}
+
 class PasswordsOnDemand final : public PasswordAsker
 {
 public:
@@ -63,15 +71,8 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
         return nullptr;
 
     windows->m_club = std::make_unique<ClubBook>(s.data, s.files, s.random, s.boxes);
-    windows->m_addPlayerForm = new TAddPlayerForm(s.data, main);
-    windows->m_clubForm =
-        new TClubForm(*windows->m_club, *windows->m_addPlayerForm, *windows->m_passwords, main);
-    windows->m_loadForm = new TLoadForm(s.data, s.boxes, main);
-    windows->m_newForm =
-        new TNewForm(s.data, s.files, s.random, s.boxes, *windows->m_loadForm, main);
     windows->m_chamForm = std::make_unique<TChamForm>();
     windows->m_praiseForm = new TPraiseForm(s.sounds, main);
-    windows->m_aboutForm = new TAboutForm(main);
     windows->m_practiceForm = new TPracticeForm(s.data, main);
     windows->m_coachTable = std::make_unique<CoachTable>();
     CoachTable &table = *windows->m_coachTable;
@@ -87,31 +88,64 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     companions.passwords = windows->m_passwords.get();
     companions.random = &s.random;
     companions.clock = &s.clock;
-    companions.clubForm = windows->m_clubForm;
-    companions.loadForm = windows->m_loadForm;
-    companions.newForm = windows->m_newForm;
+    ProgramWindows *w = windows.get();
+    companions.clubForm = [w]() -> TClubForm & { return w->clubForm(); };
+    companions.loadForm = [w]() -> TLoadForm & { return w->loadForm(); };
+    companions.newForm = [w]() -> TNewForm & { return w->newForm(); };
     companions.chamForm = windows->m_chamForm.get();
     companions.praiseForm = windows->m_praiseForm;
-    companions.aboutForm = windows->m_aboutForm;
+    companions.aboutForm = [w]() -> QDialog & { return w->aboutForm(); };
     companions.practiceForm = windows->m_practiceForm;
     companions.coachTable = windows->m_coachTable.get();
     companions.judge = windows->m_judge.get();
-    companions.statForm = [w = windows.get()]() -> TStatForm & { return w->statForm(); };
+    companions.statForm = [w]() -> TStatForm & { return w->statForm(); };
     main->setCompanions(companions);
     return windows;
 }
 
-TStatForm &ProgramWindows::statForm()
+TClubForm &ProgramWindows::clubForm()
 {
-    if (!m_statForm)
-        m_statForm = new TStatForm({m_services.data, m_services.boxes, *m_coachTable, m_coachCache},
-                                   m_mainForm.get());
-    return *m_statForm;
+    return madeOnFirstUse(m_clubForm, [this] {
+        return new TClubForm(*m_club, addPlayerForm(), *m_passwords, m_mainForm.get());
+    });
+}
+
+TAddPlayerForm &ProgramWindows::addPlayerForm()
+{
+    return madeOnFirstUse(m_addPlayerForm,
+                          [this] { return new TAddPlayerForm(m_services.data, m_mainForm.get()); });
 }
 
 TPasswordForm &ProgramWindows::passwordForm()
 {
-    if (!m_passwordForm)
-        m_passwordForm = new TPasswordForm(m_services.boxes, m_mainForm.get());
-    return *m_passwordForm;
+    return madeOnFirstUse(m_passwordForm,
+                          [this] { return new TPasswordForm(m_services.boxes, m_mainForm.get()); });
+}
+
+TLoadForm &ProgramWindows::loadForm()
+{
+    return madeOnFirstUse(m_loadForm, [this] {
+        return new TLoadForm(m_services.data, m_services.boxes, m_mainForm.get());
+    });
+}
+
+TNewForm &ProgramWindows::newForm()
+{
+    return madeOnFirstUse(m_newForm, [this] {
+        const Services &s = m_services;
+        return new TNewForm(s.data, s.files, s.random, s.boxes, loadForm(), m_mainForm.get());
+    });
+}
+
+TAboutForm &ProgramWindows::aboutForm()
+{
+    return madeOnFirstUse(m_aboutForm, [this] { return new TAboutForm(m_mainForm.get()); });
+}
+
+TStatForm &ProgramWindows::statForm()
+{
+    return madeOnFirstUse(m_statForm, [this] {
+        return new TStatForm({m_services.data, m_services.boxes, *m_coachTable, m_coachCache},
+                             m_mainForm.get());
+    });
 }

@@ -23,8 +23,9 @@ class TPasswordForm;
 class TPracticeForm;
 class TStatForm;
 
-// Every window of the program, created once at start-up in the program's order and handed to
-// the main window; they live until the program ends.
+// Every window of the program, handed to the main window; they live until the program ends. The
+// windows a start shows or checks are created at start-up in the program's order, the others on
+// their first use.
 class ProgramWindows
 {
 public:
@@ -48,18 +49,18 @@ public:
 
     TMainForm &mainForm() { return *m_mainForm; }
     TGameForm &gameForm() { return *m_gameForm; }
-    TClubForm &clubForm() { return *m_clubForm; }
-    TAddPlayerForm &addPlayerForm() { return *m_addPlayerForm; }
-    TLoadForm &loadForm() { return *m_loadForm; }
-    TNewForm &newForm() { return *m_newForm; }
     TChamForm &chamForm() { return *m_chamForm; }
     TPraiseForm &praiseForm() { return *m_praiseForm; }
-    TAboutForm &aboutForm() { return *m_aboutForm; }
     TPracticeForm &practiceForm() { return *m_practiceForm; }
     CoachTable &coachTable() { return *m_coachTable; }
     // Made on first use: start-up does not pay for windows it does not show.
-    TStatForm &statForm();
+    TClubForm &clubForm();
+    TAddPlayerForm &addPlayerForm();
     TPasswordForm &passwordForm();
+    TLoadForm &loadForm();
+    TNewForm &newForm();
+    TAboutForm &aboutForm();
+    TStatForm &statForm();
 
 private:
     ProgramWindows(const Services &services, std::unique_ptr<TMainForm> mainForm);
