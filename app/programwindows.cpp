@@ -73,7 +73,7 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     windows->m_club = std::make_unique<ClubBook>(s.data, s.files, s.random, s.boxes);
     windows->m_chamForm = std::make_unique<TChamForm>();
     windows->m_praiseForm = new TPraiseForm(s.sounds, main);
-    windows->m_practiceForm = new TPracticeForm(s.data, main);
+    windows->m_firstPractice = firstPracticeSetup(s.data);
     windows->m_coachTable = std::make_unique<CoachTable>();
     CoachTable &table = *windows->m_coachTable;
     const auto cacheFile = s.files.pathOf(CoachTable::kCacheFile);
@@ -95,7 +95,7 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     companions.chamForm = windows->m_chamForm.get();
     companions.praiseForm = windows->m_praiseForm;
     companions.aboutForm = [w]() -> QDialog & { return w->aboutForm(); };
-    companions.practiceForm = windows->m_practiceForm;
+    companions.practiceForm = [w]() -> TPracticeForm & { return w->practiceForm(); };
     companions.coachTable = windows->m_coachTable.get();
     companions.judge = windows->m_judge.get();
     companions.statForm = [w]() -> TStatForm & { return w->statForm(); };
@@ -140,6 +140,13 @@ TNewForm &ProgramWindows::newForm()
 TAboutForm &ProgramWindows::aboutForm()
 {
     return madeOnFirstUse(m_aboutForm, [this] { return new TAboutForm(m_mainForm.get()); });
+}
+
+TPracticeForm &ProgramWindows::practiceForm()
+{
+    return madeOnFirstUse(m_practiceForm, [this] {
+        return new TPracticeForm(m_services.data, m_firstPractice, m_mainForm.get());
+    });
 }
 
 TStatForm &ProgramWindows::statForm()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/tmainform.h"
+#include "game/practiceseats.h"
 
 #include <QString>
 
@@ -51,7 +52,6 @@ public:
     TGameForm &gameForm() { return *m_gameForm; }
     TChamForm &chamForm() { return *m_chamForm; }
     TPraiseForm &praiseForm() { return *m_praiseForm; }
-    TPracticeForm &practiceForm() { return *m_practiceForm; }
     CoachTable &coachTable() { return *m_coachTable; }
     // Made on first use: start-up does not pay for windows it does not show.
     TClubForm &clubForm();
@@ -60,6 +60,7 @@ public:
     TLoadForm &loadForm();
     TNewForm &newForm();
     TAboutForm &aboutForm();
+    TPracticeForm &practiceForm();
     TStatForm &statForm();
 
 private:
@@ -83,6 +84,8 @@ private:
     TPraiseForm *m_praiseForm = nullptr;
     TAboutForm *m_aboutForm = nullptr;
     TPracticeForm *m_practiceForm = nullptr;
+    // Taken at start-up: the club's first member then is the one the dialog first offers.
+    PracticeSetup m_firstPractice;
     // The coach's table, made on first need and shared by every window that asks the coach.
     std::unique_ptr<CoachTable> m_coachTable;
     std::unique_ptr<GameJudge> m_judge;

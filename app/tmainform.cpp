@@ -396,7 +396,7 @@ void TMainForm::PracticeMenuItemClick()
                               *m_companions.random,
                               m_services.boxes,
                               *m_companions.gameForm,
-                              *m_companions.practiceForm,
+                              m_companions.practiceForm(),
                               *m_companions.coachTable,
                               m_services.files.pathOf(CoachTable::kCacheFile)};
     PlayPractice(services);

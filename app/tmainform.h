@@ -58,13 +58,13 @@ public:
         const Clock *clock = nullptr;
         TChamForm *chamForm = nullptr;
         TPraiseForm *praiseForm = nullptr;
-        TPracticeForm *practiceForm = nullptr;
         CoachTable *coachTable = nullptr;
         GameJudge *judge = nullptr;
         std::function<TClubForm &()> clubForm;
         std::function<TLoadForm &()> loadForm;
         std::function<TNewForm &()> newForm;
         std::function<QDialog &()> aboutForm;
+        std::function<TPracticeForm &()> practiceForm;
         std::function<TStatForm &()> statForm;
     };
 
