@@ -19,8 +19,39 @@
 #include "results/tpraiseform.h"
 #include "results/tstatform.h"
 
-ProgramWindows::ProgramWindows(std::unique_ptr<TMainForm> mainForm)
-    : m_mainForm(std::move(mainForm))
+namespace
+{
+
+// The window in form, made by make on the first call.
+template <typename Form, typename Make> Form &madeOnFirstUse(Form *&form, Make make)
+{
+    if (!form)
+        form = make();
+    return *form;
+}
+
+class PasswordsOnDemand final : public PasswordAsker
+{
+public:
+    explicit PasswordsOnDemand(std::function<PasswordAsker &()> asker) : m_asker(std::move(asker))
+    {
+    }
+
+    bool AskPassword(const std::string &prompt, const Str17 &expected) override
+    {
+        return m_asker().AskPassword(prompt, expected);
+    }
+
+private:
+    std::function<PasswordAsker &()> m_asker;
+};
+
+} // namespace
+
+ProgramWindows::ProgramWindows(const Services &services, std::unique_ptr<TMainForm> mainForm)
+    : m_services(services), m_mainForm(std::move(mainForm)),
+      m_passwords(std::make_unique<PasswordsOnDemand>(
+          [this]() -> PasswordAsker & { return passwordForm(); }))
 {
 }
 
@@ -29,8 +60,9 @@ ProgramWindows::~ProgramWindows() = default;
 std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
 {
     // The main window loads the data files; the other windows work on them from then on.
-    std::unique_ptr<ProgramWindows> windows(new ProgramWindows(std::make_unique<TMainForm>(
-        TMainForm::Services{s.data, s.files, s.boxes, s.folder, s.openText})));
+    std::unique_ptr<ProgramWindows> windows(
+        new ProgramWindows(s, std::make_unique<TMainForm>(TMainForm::Services{
+                                  s.data, s.files, s.boxes, s.folder, s.openText})));
     TMainForm *main = windows->m_mainForm.get();
     s.sounds.names = main->soundNames();
     windows->m_gameForm = TGameForm::create({s.data, s.files, s.random, s.boxes, s.clock}, s.sounds,
@@ -39,17 +71,9 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
         return nullptr;
 
     windows->m_club = std::make_unique<ClubBook>(s.data, s.files, s.random, s.boxes);
-    windows->m_addPlayerForm = new TAddPlayerForm(s.data, main);
-    windows->m_passwordForm = new TPasswordForm(s.boxes, main);
-    windows->m_clubForm =
-        new TClubForm(*windows->m_club, *windows->m_addPlayerForm, *windows->m_passwordForm, main);
-    windows->m_loadForm = new TLoadForm(s.data, s.boxes, main);
-    windows->m_newForm =
-        new TNewForm(s.data, s.files, s.random, s.boxes, *windows->m_loadForm, main);
     windows->m_chamForm = std::make_unique<TChamForm>();
     windows->m_praiseForm = new TPraiseForm(s.sounds, main);
-    windows->m_aboutForm = new TAboutForm(main);
-    windows->m_practiceForm = new TPracticeForm(s.data, main);
+    windows->m_firstPractice = firstPracticeSetup(s.data);
     windows->m_coachTable = std::make_unique<CoachTable>();
     CoachTable &table = *windows->m_coachTable;
     const auto cacheFile = s.files.pathOf(CoachTable::kCacheFile);
@@ -57,33 +81,78 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
         GameJudge::Services{s.data, s.files, s.clock, table, [&table, cacheFile, main] {
                                 return LoadCoachTable(table, cacheFile, main);
                             }});
-    windows->m_data = &s.data;
-    windows->m_boxes = &s.boxes;
     windows->m_coachCache = cacheFile;
 
     TMainForm::Companions companions;
     companions.gameForm = windows->m_gameForm.get();
-    companions.passwords = windows->m_passwordForm;
+    companions.passwords = windows->m_passwords.get();
     companions.random = &s.random;
     companions.clock = &s.clock;
-    companions.clubForm = windows->m_clubForm;
-    companions.loadForm = windows->m_loadForm;
-    companions.newForm = windows->m_newForm;
+    ProgramWindows *w = windows.get();
+    companions.clubForm = [w]() -> TClubForm & { return w->clubForm(); };
+    companions.loadForm = [w]() -> TLoadForm & { return w->loadForm(); };
+    companions.newForm = [w]() -> TNewForm & { return w->newForm(); };
     companions.chamForm = windows->m_chamForm.get();
     companions.praiseForm = windows->m_praiseForm;
-    companions.aboutForm = windows->m_aboutForm;
-    companions.practiceForm = windows->m_practiceForm;
+    companions.aboutForm = [w]() -> QDialog & { return w->aboutForm(); };
+    companions.practiceForm = [w]() -> TPracticeForm & { return w->practiceForm(); };
     companions.coachTable = windows->m_coachTable.get();
     companions.judge = windows->m_judge.get();
-    companions.statForm = [w = windows.get()]() -> TStatForm & { return w->statForm(); };
+    companions.statForm = [w]() -> TStatForm & { return w->statForm(); };
     main->setCompanions(companions);
     return windows;
 }
 
+TClubForm &ProgramWindows::clubForm()
+{
+    return madeOnFirstUse(m_clubForm, [this] {
+        return new TClubForm(*m_club, addPlayerForm(), *m_passwords, m_mainForm.get());
+    });
+}
+
+TAddPlayerForm &ProgramWindows::addPlayerForm()
+{
+    return madeOnFirstUse(m_addPlayerForm,
+                          [this] { return new TAddPlayerForm(m_services.data, m_mainForm.get()); });
+}
+
+TPasswordForm &ProgramWindows::passwordForm()
+{
+    return madeOnFirstUse(m_passwordForm,
+                          [this] { return new TPasswordForm(m_services.boxes, m_mainForm.get()); });
+}
+
+TLoadForm &ProgramWindows::loadForm()
+{
+    return madeOnFirstUse(m_loadForm, [this] {
+        return new TLoadForm(m_services.data, m_services.boxes, m_mainForm.get());
+    });
+}
+
+TNewForm &ProgramWindows::newForm()
+{
+    return madeOnFirstUse(m_newForm, [this] {
+        const Services &s = m_services;
+        return new TNewForm(s.data, s.files, s.random, s.boxes, loadForm(), m_mainForm.get());
+    });
+}
+
+TAboutForm &ProgramWindows::aboutForm()
+{
+    return madeOnFirstUse(m_aboutForm, [this] { return new TAboutForm(m_mainForm.get()); });
+}
+
+TPracticeForm &ProgramWindows::practiceForm()
+{
+    return madeOnFirstUse(m_practiceForm, [this] {
+        return new TPracticeForm(m_services.data, m_firstPractice, m_mainForm.get());
+    });
+}
+
 TStatForm &ProgramWindows::statForm()
 {
-    if (!m_statForm)
-        m_statForm =
-            new TStatForm({*m_data, *m_boxes, *m_coachTable, m_coachCache}, m_mainForm.get());
-    return *m_statForm;
+    return madeOnFirstUse(m_statForm, [this] {
+        return new TStatForm({m_services.data, m_services.boxes, *m_coachTable, m_coachCache},
+                             m_mainForm.get());
+    });
 }

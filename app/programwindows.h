@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/tmainform.h"
+#include "game/practiceseats.h"
 
 #include <QString>
 
@@ -12,6 +13,7 @@ class ClubBook;
 class CoachTable;
 class GameJudge;
 class Clock;
+class PasswordAsker;
 class EventPump;
 class RandomSource;
 class SoundBoard;
@@ -22,8 +24,9 @@ class TPasswordForm;
 class TPracticeForm;
 class TStatForm;
 
-// Every window of the program, created once at start-up in the program's order and handed to
-// the main window; they live until the program ends.
+// Every window of the program, handed to the main window; they live until the program ends. The
+// windows a start shows or checks are created at start-up in the program's order, the others on
+// their first use.
 class ProgramWindows
 {
 public:
@@ -47,21 +50,24 @@ public:
 
     TMainForm &mainForm() { return *m_mainForm; }
     TGameForm &gameForm() { return *m_gameForm; }
-    TClubForm &clubForm() { return *m_clubForm; }
-    TAddPlayerForm &addPlayerForm() { return *m_addPlayerForm; }
-    TPasswordForm &passwordForm() { return *m_passwordForm; }
-    TLoadForm &loadForm() { return *m_loadForm; }
-    TNewForm &newForm() { return *m_newForm; }
     TChamForm &chamForm() { return *m_chamForm; }
     TPraiseForm &praiseForm() { return *m_praiseForm; }
-    TAboutForm &aboutForm() { return *m_aboutForm; }
-    TPracticeForm &practiceForm() { return *m_practiceForm; }
     CoachTable &coachTable() { return *m_coachTable; }
-    // Made on first use: start-up does not pay for a window few open.
+    // Made on first use: start-up does not pay for windows it does not show.
+    TClubForm &clubForm();
+    TAddPlayerForm &addPlayerForm();
+    TPasswordForm &passwordForm();
+    TLoadForm &loadForm();
+    TNewForm &newForm();
+    TAboutForm &aboutForm();
+    TPracticeForm &practiceForm();
     TStatForm &statForm();
 
 private:
-    explicit ProgramWindows(std::unique_ptr<TMainForm> mainForm);
+    ProgramWindows(const Services &services, std::unique_ptr<TMainForm> mainForm);
+
+    // What the windows made on first use are made with.
+    Services m_services;
 
     // The main window goes last: its dialogs are its children, and it writes the settings.
     std::unique_ptr<TMainForm> m_mainForm;
@@ -69,6 +75,8 @@ private:
     std::unique_ptr<ClubBook> m_club;
     TAddPlayerForm *m_addPlayerForm = nullptr;
     TPasswordForm *m_passwordForm = nullptr;
+    // Asks through the password window, making it at the first question.
+    std::unique_ptr<PasswordAsker> m_passwords;
     TClubForm *m_clubForm = nullptr;
     TLoadForm *m_loadForm = nullptr;
     TNewForm *m_newForm = nullptr;
@@ -76,12 +84,11 @@ private:
     TPraiseForm *m_praiseForm = nullptr;
     TAboutForm *m_aboutForm = nullptr;
     TPracticeForm *m_practiceForm = nullptr;
+    // Taken at start-up: the club's first member then is the one the dialog first offers.
+    PracticeSetup m_firstPractice;
     // The coach's table, made on first need and shared by every window that asks the coach.
     std::unique_ptr<CoachTable> m_coachTable;
     std::unique_ptr<GameJudge> m_judge;
     TStatForm *m_statForm = nullptr;
-    // What the statistics window is made with when first asked for.
-    const SharedData *m_data = nullptr;
-    MessageBoxes *m_boxes = nullptr;
     std::filesystem::path m_coachCache;
 };

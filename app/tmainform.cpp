@@ -230,7 +230,7 @@ void TMainForm::recordsChanged()
 
 void TMainForm::newCompetition(CompetitionKind kind)
 {
-    if (busy() || !m_companions.newForm || !m_companions.newForm->open(kind))
+    if (busy() || !m_companions.newForm || !m_companions.newForm().open(kind))
         return;
     // A new competition may have taken the other kind's current slot: both pages are redrawn.
     DrawTournamentStandings();
@@ -252,7 +252,7 @@ void TMainForm::LoadMenuItemClick()
 {
     if (busy() || !m_companions.loadForm)
         return;
-    const int slot = m_companions.loadForm->chooseSlot(
+    const int slot = m_companions.loadForm().chooseSlot(
         TLoadForm::Mode::Loading, QStringLiteral("Выберите слот для загрузки"));
     if (slot == 0)
         return;
@@ -266,7 +266,7 @@ void TMainForm::ClubMenuItemClick()
 {
     if (busy() || !m_companions.clubForm)
         return;
-    m_companions.clubForm->exec();
+    m_companions.clubForm().exec();
     DrawRatingTable();
 }
 
@@ -385,7 +385,7 @@ void TMainForm::InfoMenuitemClick()
 void TMainForm::AboutMenuItemClick()
 {
     if (m_companions.aboutForm)
-        m_companions.aboutForm->exec();
+        m_companions.aboutForm().exec();
 }
 
 void TMainForm::PracticeMenuItemClick()
@@ -396,7 +396,7 @@ void TMainForm::PracticeMenuItemClick()
                               *m_companions.random,
                               m_services.boxes,
                               *m_companions.gameForm,
-                              *m_companions.practiceForm,
+                              m_companions.practiceForm(),
                               *m_companions.coachTable,
                               m_services.files.pathOf(CoachTable::kCacheFile)};
     PlayPractice(services);

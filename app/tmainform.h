@@ -50,21 +50,21 @@ public:
 
     // The windows created after this one and what they play with: the menu commands and the
     // page buttons hand their work to them. A command whose window is missing does nothing.
+    // The windows behind functions are made on their first use.
     struct Companions {
         TGameForm *gameForm = nullptr;
         PasswordAsker *passwords = nullptr;
         RandomSource *random = nullptr;
         const Clock *clock = nullptr;
-        TClubForm *clubForm = nullptr;
-        TLoadForm *loadForm = nullptr;
-        TNewForm *newForm = nullptr;
         TChamForm *chamForm = nullptr;
         TPraiseForm *praiseForm = nullptr;
-        TPracticeForm *practiceForm = nullptr;
         CoachTable *coachTable = nullptr;
         GameJudge *judge = nullptr;
-        QDialog *aboutForm = nullptr;
-        // The statistics window, made on its first use.
+        std::function<TClubForm &()> clubForm;
+        std::function<TLoadForm &()> loadForm;
+        std::function<TNewForm &()> newForm;
+        std::function<QDialog &()> aboutForm;
+        std::function<TPracticeForm &()> practiceForm;
         std::function<TStatForm &()> statForm;
     };
 

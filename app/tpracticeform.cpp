@@ -44,8 +44,16 @@ void addRow(QFormLayout *form, const QString &caption, QWidget *field)
 
 } // namespace
 
-TPracticeForm::TPracticeForm(const SharedData &data, QWidget *parent)
-    : QDialog(parent), m_data(data)
+PracticeSetup firstPracticeSetup(const SharedData &data)
+{
+    PracticeSetup setup;
+    if (data.ClubCount >= 1)
+        setup.name = data.ClubNames[1].text();
+    return setup;
+}
+
+TPracticeForm::TPracticeForm(const SharedData &data, PracticeSetup first, QWidget *parent)
+    : QDialog(parent), m_data(data), m_setup(std::move(first))
 {
     setObjectName("PracticeForm");
     setWindowTitle("Тренировка");
@@ -102,8 +110,6 @@ TPracticeForm::TPracticeForm(const SharedData &data, QWidget *parent)
     setTabOrder(m_opponentsEdit, m_difficultyEdit);
     setTabOrder(m_difficultyEdit, m_hintsCheck);
     setTabOrder(m_hintsCheck, m_paceEdit);
-    if (m_data.ClubCount >= 1)
-        m_setup.name = m_data.ClubNames[1].text();
     fill();
 }
 

@@ -22,7 +22,8 @@ class TPracticeForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TPracticeForm(const SharedData &data, QWidget *parent = nullptr);
+    // first: the values it shows the first time (firstPracticeSetup).
+    TPracticeForm(const SharedData &data, PracticeSetup first, QWidget *parent = nullptr);
 
     // Shows the dialog with the values last chosen: true and setup filled on Ok.
     bool ask(PracticeSetup &setup);
@@ -45,6 +46,10 @@ private:
     QPushButton *m_showButton;
     bool m_showChosen = false;
 };
+
+// What the dialog first offers: the default values, played by the club's first member when the
+// club has one.
+PracticeSetup firstPracticeSetup(const SharedData &data);
 
 struct PracticeServices {
     SharedData &data;

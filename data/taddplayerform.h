@@ -10,7 +10,7 @@ class QLineEdit;
 class QPushButton;
 
 // The "Новый игрок" dialog: a name and a password typed twice. Ok is enabled only while the
-// entries can be taken as they stand. Created once at start-up and reused.
+// entries can be taken as they stand. Created on its first use and reused.
 class TAddPlayerForm : public QDialog
 {
     Q_OBJECT

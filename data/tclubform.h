@@ -9,7 +9,7 @@ class QPushButton;
 class TAddPlayerForm;
 
 // The "Клуб игроков" window: the list of members with adding and removing. Its list follows the
-// club line for line. Created once at start-up, after the club was loaded, and reused.
+// club line for line. Created on its first use and reused.
 class TClubForm : public QDialog
 {
     Q_OBJECT

@@ -8,7 +8,7 @@ class MessageBoxes;
 class QLineEdit;
 
 // The password dialog: asks one club member for his password before he is removed or plays.
-// Created once at start-up and reused.
+// Created on its first use and reused.
 class TPasswordForm : public QDialog, public PasswordAsker
 {
     Q_OBJECT

@@ -168,7 +168,7 @@ TEST_F(MainWindowTest, F11ShowsTheAboutBoxUntilOk)
 {
     TAboutForm about(form.get());
     TMainForm::Companions companions;
-    companions.aboutForm = &about;
+    companions.aboutForm = [&about]() -> QDialog & { return about; };
     form->setCompanions(companions);
     QString title, product, version;
     bool modal = false;

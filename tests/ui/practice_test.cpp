@@ -39,7 +39,7 @@ protected:
         copyPictures();
         form = TGameForm::create(services(seeded), sounds, pump, qtPath(folder.path()));
         ASSERT_NE(form, nullptr);
-        dialog = std::make_unique<TPracticeForm>(*data);
+        dialog = std::make_unique<TPracticeForm>(*data, firstPracticeSetup(*data));
     }
 
     template <typename T> T *field(const char *name) const
@@ -223,7 +223,7 @@ TEST_F(PracticeWindowTest, CoachTableComesFromTheCacheOrIsComputedUnderProgress)
 TEST_F(PracticeWindowTest, DialogRemembersItsValuesAndRefusesUnstorableNames)
 {
     data->ClubCount = 1;
-    dialog = std::make_unique<TPracticeForm>(*data);
+    dialog = std::make_unique<TPracticeForm>(*data, firstPracticeSetup(*data));
     auto *name = field<QComboBox>("NameCombo");
     auto *opponents = field<QSpinBox>("OpponentsEdit");
     auto *ok = dialog->findChild<QAbstractButton *>("OkButton");

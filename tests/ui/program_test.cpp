@@ -1,9 +1,12 @@
 #include "tests/ui/programfixture.h"
 
+#include "app/tpracticeform.h"
 #include "competition/tchamform.h"
+#include "data/clubbook.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -72,4 +75,15 @@ TEST_F(ProgramTest, ClubTogetherBoxWaitsWhileTheRoundWindowIsOpen)
     EXPECT_TRUE(duringRound);
     EXPECT_EQ(data->Slots[5].Cham.RoundsPlayed, 1);
     EXPECT_TRUE(together->isEnabled());
+}
+
+TEST_F(ProgramTest, PracticeFirstOffersTheMemberWhoWasFirstInTheClubAtStartUp)
+{
+    // The dialog is made when first opened, yet it first offers the club of the start.
+    start();
+    ClubBook club(*data, *files, random, boxes);
+    ASSERT_TRUE(club.AddMember(Str17::fromText("Аня"), Str17::fromText("пароль")));
+    const auto *name = windows->practiceForm().findChild<QComboBox *>("NameCombo");
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->currentText(), "Игрок");
 }
