@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/practiceseats.h"
+#include "coach/practiceseats.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "game/tgameform.h"
 
-#include "game/coachdemo.h"
+#include "game/demonstration.h"
 #include "game/gameglyphs.h"
 #include "game/gamepictures.h"
 #include "game/gamestyle.h"
@@ -271,7 +271,7 @@ void TGameForm::setUndoControl(bool practice)
     layOutStatusLine();
 }
 
-void TGameForm::setDemonstration(CoachDemo *demo, unsigned pace)
+void TGameForm::setDemonstration(Demonstration *demo, unsigned pace)
 {
     if (m_demo)
         m_demo->stop();

@@ -1,7 +1,7 @@
 #include "results/tstatform.h"
 
-#include "game/coach.h"
-#include "game/coachloader.h"
+#include "coach/coach.h"
+#include "coach/coachloader.h"
 #include "platform/dialogstyle.h"
 #include "platform/messageboxes.h"
 #include "platform/palette.h"

@@ -2,8 +2,8 @@
 // and more, the ten club members each with fifty judged games: first the window's first use
 // (made, the coach's table read from its cache), then a later look, each drawn and closed.
 #include "bench/benchsupport.h"
+#include "coach/coachtable.h"
 #include "data/ratingbook.h"
-#include "game/coachtable.h"
 #include "results/tstatform.h"
 
 #include <QTimer>

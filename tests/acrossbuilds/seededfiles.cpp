@@ -6,6 +6,8 @@
 //                               and the sound settings changed, a Cyrillic file name among them
 //   seededfiles load <folder>   the start-up loading, one line per box shown
 #include "app/settings.h"
+#include "coach/coachtable.h"
+#include "coach/gamejudge.h"
 #include "competition/championshipround.h"
 #include "competition/roundservices.h"
 #include "competition/tournamentround.h"
@@ -13,9 +15,7 @@
 #include "data/datafiles.h"
 #include "data/passwordasker.h"
 #include "data/verdictbook.h"
-#include "game/coachtable.h"
 #include "game/dicegame.h"
-#include "game/gamejudge.h"
 #include "game/gameview.h"
 #include "platform/messageboxes.h"
 #include "results/prizes.h"

@@ -1,7 +1,7 @@
-#include "game/coach.h"
-#include "game/coachtable.h"
-#include "game/coachturn.h"
-#include "game/practicereview.h"
+#include "coach/coach.h"
+#include "coach/coachtable.h"
+#include "coach/coachturn.h"
+#include "coach/practicereview.h"
 
 #include "tests/support/tempfolder.h"
 

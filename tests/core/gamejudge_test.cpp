@@ -1,9 +1,9 @@
-#include "game/gamejudge.h"
+#include "coach/gamejudge.h"
 
+#include "coach/coach.h"
 #include "competition/championshipround.h"
 #include "competition/tournamentround.h"
 #include "data/verdictbook.h"
-#include "game/coach.h"
 
 #include "tests/core/roundfixture.h"
 #include "tests/support/pressingwindow.h"

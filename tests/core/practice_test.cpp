@@ -1,9 +1,9 @@
-#include "game/coach.h"
+#include "coach/coach.h"
+#include "coach/practicehint.h"
+#include "coach/practicereview.h"
+#include "coach/practiceseats.h"
 #include "game/dicegame.h"
 #include "game/gameview.h"
-#include "game/practicehint.h"
-#include "game/practicereview.h"
-#include "game/practiceseats.h"
 
 #include "tests/support/gamesupport.h"
 #include "tests/support/scriptedboxes.h"

@@ -1,6 +1,6 @@
 #include "app/tpracticeform.h"
-#include "game/coach.h"
-#include "game/coachloader.h"
+#include "coach/coach.h"
+#include "coach/coachloader.h"
 #include "platform/qtpaths.h"
 #include "tests/ui/gameformfixture.h"
 

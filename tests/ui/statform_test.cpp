@@ -1,4 +1,4 @@
-#include "game/coachtable.h"
+#include "coach/coachtable.h"
 #include "platform/plotframe.h"
 #include "platform/qtpaths.h"
 #include "results/tstatform.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/verdicts.h"
-#include "game/coachmoment.h"
 #include "game/dicegame.h"
+#include "game/movewatcher.h"
 
 #include <functional>
 #include <string>

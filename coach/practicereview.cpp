@@ -1,4 +1,4 @@
-#include "game/practicereview.h"
+#include "coach/practicereview.h"
 
 #include <algorithm>
 

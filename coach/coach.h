@@ -1,8 +1,8 @@
 #pragma once
 
-#include "game/coachmoment.h"
-#include "game/coachtable.h"
-#include "game/coachturn.h"
+#include "coach/coachtable.h"
+#include "coach/coachturn.h"
+#include "game/movewatcher.h"
 
 #include <string>
 #include <vector>

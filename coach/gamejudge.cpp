@@ -1,9 +1,9 @@
-#include "game/gamejudge.h"
+#include "coach/gamejudge.h"
 
+#include "coach/coach.h"
+#include "coach/practicereview.h"
 #include "data/datafiles.h"
 #include "data/verdictbook.h"
-#include "game/coach.h"
-#include "game/practicereview.h"
 #include "platform/clock.h"
 
 #include <algorithm>

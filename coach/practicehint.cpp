@@ -1,6 +1,6 @@
-#include "game/practicehint.h"
+#include "coach/practicehint.h"
 
-#include "game/coach.h"
+#include "coach/coach.h"
 #include "game/dicegame.h"
 
 std::string PracticeHint(const DiceGame &game, Coach &coach)

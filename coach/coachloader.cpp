@@ -1,6 +1,6 @@
-#include "game/coachloader.h"
+#include "coach/coachloader.h"
 
-#include "game/coachtable.h"
+#include "coach/coachtable.h"
 
 #include <QEventLoop>
 #include <QProgressDialog>

@@ -1,6 +1,6 @@
-#include "game/coach.h"
+#include "coach/coach.h"
 
-#include "game/coachdice.h"
+#include "coach/coachdice.h"
 #include "game/scoring.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/coach.h"
+#include "coach/coach.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "game/coachtable.h"
+#include "coach/coachtable.h"
 
-#include "game/coachturn.h"
+#include "coach/coachturn.h"
 #include "platform/filestore.h"
 
 #include <atomic>
