@@ -3,7 +3,6 @@
 #include "app/taboutform.h"
 #include "app/tpracticeform.h"
 #include "coach/coachloader.h"
-#include "coach/coachtable.h"
 #include "coach/gamejudge.h"
 #include "competition/tchamform.h"
 #include "competition/tloadform.h"
@@ -15,6 +14,7 @@
 #include "data/tpasswordform.h"
 #include "game/soundboard.h"
 #include "game/tgameform.h"
+#include "platform/gamefiles.h"
 #include "platform/qtpaths.h"
 #include "results/tpraiseform.h"
 #include "results/tstatform.h"
@@ -50,16 +50,12 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     windows->m_praiseForm = new TPraiseForm(s.sounds, main);
     windows->m_aboutForm = new TAboutForm(main);
     windows->m_practiceForm = new TPracticeForm(s.data, main);
-    windows->m_coachTable = std::make_unique<CoachTable>();
-    CoachTable &table = *windows->m_coachTable;
-    const auto cacheFile = s.files.pathOf(CoachTable::kCacheFile);
+    windows->m_coach = std::make_unique<CoachLoader>(s.files.pathOf(kCoachCacheFile));
+    CoachLoader &coach = *windows->m_coach;
     windows->m_judge = std::make_unique<GameJudge>(
-        GameJudge::Services{s.data, s.files, s.clock, table, [&table, cacheFile, main] {
-                                return LoadCoachTable(table, cacheFile, main);
-                            }});
+        GameJudge::Services{s.data, s.files, s.clock, [&coach, main] { return coach.load(main); }});
     windows->m_data = &s.data;
     windows->m_boxes = &s.boxes;
-    windows->m_coachCache = cacheFile;
 
     TMainForm::Companions companions;
     companions.gameForm = windows->m_gameForm.get();
@@ -73,7 +69,7 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     companions.praiseForm = windows->m_praiseForm;
     companions.aboutForm = windows->m_aboutForm;
     companions.practiceForm = windows->m_practiceForm;
-    companions.coachTable = windows->m_coachTable.get();
+    companions.coach = windows->m_coach.get();
     companions.judge = windows->m_judge.get();
     companions.statForm = [w = windows.get()]() -> TStatForm & { return w->statForm(); };
     main->setCompanions(companions);
@@ -83,7 +79,6 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
 TStatForm &ProgramWindows::statForm()
 {
     if (!m_statForm)
-        m_statForm =
-            new TStatForm({*m_data, *m_boxes, *m_coachTable, m_coachCache}, m_mainForm.get());
+        m_statForm = new TStatForm({*m_data, *m_boxes, *m_coach}, m_mainForm.get());
     return *m_statForm;
 }

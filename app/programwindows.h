@@ -9,7 +9,7 @@
 #include <memory>
 
 class ClubBook;
-class CoachTable;
+class CoachLoader;
 class GameJudge;
 class Clock;
 class EventPump;
@@ -56,7 +56,7 @@ public:
     TPraiseForm &praiseForm() { return *m_praiseForm; }
     TAboutForm &aboutForm() { return *m_aboutForm; }
     TPracticeForm &practiceForm() { return *m_practiceForm; }
-    CoachTable &coachTable() { return *m_coachTable; }
+    CoachLoader &coach() { return *m_coach; }
     // Made on first use: start-up does not pay for a window few open.
     TStatForm &statForm();
 
@@ -76,12 +76,11 @@ private:
     TPraiseForm *m_praiseForm = nullptr;
     TAboutForm *m_aboutForm = nullptr;
     TPracticeForm *m_practiceForm = nullptr;
-    // The coach's table, made on first need and shared by every window that asks the coach.
-    std::unique_ptr<CoachTable> m_coachTable;
+    // The coach, made ready on first need and shared by every window that asks him.
+    std::unique_ptr<CoachLoader> m_coach;
     std::unique_ptr<GameJudge> m_judge;
     TStatForm *m_statForm = nullptr;
     // What the statistics window is made with when first asked for.
     const SharedData *m_data = nullptr;
     MessageBoxes *m_boxes = nullptr;
-    std::filesystem::path m_coachCache;
 };

@@ -4,7 +4,6 @@
 #include "app/recordsheet.h"
 #include "app/standingssheet.h"
 #include "app/tpracticeform.h"
-#include "coach/coachtable.h"
 #include "competition/newcompetition.h"
 #include "competition/roundservices.h"
 #include "competition/tchamform.h"
@@ -390,14 +389,13 @@ void TMainForm::AboutMenuItemClick()
 
 void TMainForm::PracticeMenuItemClick()
 {
-    if (busy() || !m_companions.practiceForm || !m_companions.gameForm || !m_companions.coachTable)
+    if (busy() || !m_companions.practiceForm || !m_companions.gameForm || !m_companions.coach)
         return;
     PracticeServices services{m_data,
                               *m_companions.random,
                               m_services.boxes,
                               *m_companions.gameForm,
                               *m_companions.practiceForm,
-                              *m_companions.coachTable,
-                              m_services.files.pathOf(CoachTable::kCacheFile)};
+                              *m_companions.coach};
     PlayPractice(services);
 }

@@ -27,7 +27,7 @@ class TGameForm;
 class TLoadForm;
 class TNewForm;
 class TPracticeForm;
-class CoachTable;
+class CoachLoader;
 class TPraiseForm;
 class TStatForm;
 enum class CompetitionKind;
@@ -61,7 +61,7 @@ public:
         TChamForm *chamForm = nullptr;
         TPraiseForm *praiseForm = nullptr;
         TPracticeForm *practiceForm = nullptr;
-        CoachTable *coachTable = nullptr;
+        CoachLoader *coach = nullptr;
         GameJudge *judge = nullptr;
         QDialog *aboutForm = nullptr;
         // The statistics window, made on its first use.

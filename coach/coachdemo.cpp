@@ -1,6 +1,6 @@
 #include "coach/coachdemo.h"
 
-#include "coach/coach.h"
+#include "coach/movetext.h"
 #include "game/dicegame.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "results/playerstats.h"
 
-#include "coach/coach.h"
 #include "coach/gamejudge.h"
+#include "coach/movetext.h"
 #include "data/verdictbook.h"
 #include "results/ratingrows.h"
 

@@ -6,7 +6,7 @@
 //                               and the sound settings changed, a Cyrillic file name among them
 //   seededfiles load <folder>   the start-up loading, one line per box shown
 #include "app/settings.h"
-#include "coach/coachtable.h"
+#include "coach/coach.h"
 #include "coach/gamejudge.h"
 #include "competition/championshipround.h"
 #include "competition/roundservices.h"
@@ -134,9 +134,12 @@ int play(const std::filesystem::path &folder)
 
     // As the game does: the cache when it holds the table, else solved and cached.
     CoachTable table;
+    Coach coach(table);
     const auto cache = files.pathOf(CoachTable::kCacheFile);
-    GameJudge judge({*data, files, clock, table, [&table, &cache] {
-                         return table.load(cache) || (table.compute() && table.save(cache));
+    GameJudge judge({*data, files, clock, [&]() -> SolverInterface * {
+                         const bool ready =
+                             table.load(cache) || (table.compute() && table.save(cache));
+                         return ready ? &coach : nullptr;
                      }});
     RoundServices withMembers{*data, files, random, boxes, passwords, shown, &judge};
     newCompetition(*data, false, 6, 3, 10);

@@ -1,6 +1,7 @@
 #include "coach/coach.h"
 #include "coach/coachtable.h"
 #include "coach/coachturn.h"
+#include "coach/movetext.h"
 #include "coach/practicereview.h"
 
 #include "tests/support/tempfolder.h"

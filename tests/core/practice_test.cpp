@@ -1,4 +1,5 @@
 #include "coach/coach.h"
+#include "coach/movetext.h"
 #include "coach/practicehint.h"
 #include "coach/practicereview.h"
 #include "coach/practiceseats.h"
