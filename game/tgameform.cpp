@@ -54,7 +54,7 @@ int rowTop(int row)
 {
     if (row == kTotalCell)
         return 344;
-    return row <= 6 ? 20 * row - 16 : 20 * row - 6;
+    return row <= Sixes ? 20 * row - 16 : 20 * row - 6;
 }
 
 QToolButton *glyphButton(QWidget *parent, const QString &name, const QRect &geometry)

@@ -56,7 +56,7 @@ TEST(GameJudgeTest, EndgameVerdictAgreesWithAHandCount)
     log.keepChosen(2, 16, lastTurn(1, {}, {6, 2, 6, 3, 4}), {6, 2, 6});
     log.keepChosen(1, 16, lastTurn(1, {}, {6, 2, 6, 3, 4}), {6, 6});
     log.keepChosen(2, 16, lastTurn(2, {2, 6, 6}, {6, 5}), {});
-    log.writeChosen(2, 16, lastTurn(3, {2, 6, 6}, {6, 6}), 6);
+    log.writeChosen(2, 16, lastTurn(3, {2, 6, 6}, {6, 6}), Sixes);
 
     Coach coach(SolvedTable());
     const TJudgedGame verdict = JudgeGame(coach, log, 2, 174, 46001.0);
