@@ -2,6 +2,8 @@
 
 #include "app/taboutform.h"
 #include "app/tpracticeform.h"
+#include "coach/coachloader.h"
+#include "coach/gamejudge.h"
 #include "competition/tchamform.h"
 #include "competition/tloadform.h"
 #include "competition/tnewform.h"
@@ -10,11 +12,9 @@
 #include "data/taddplayerform.h"
 #include "data/tclubform.h"
 #include "data/tpasswordform.h"
-#include "game/coachloader.h"
-#include "game/coachtable.h"
-#include "game/gamejudge.h"
 #include "game/soundboard.h"
 #include "game/tgameform.h"
+#include "platform/gamefiles.h"
 #include "platform/qtpaths.h"
 #include "results/tpraiseform.h"
 #include "results/tstatform.h"
@@ -74,14 +74,10 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     windows->m_chamForm = std::make_unique<TChamForm>();
     windows->m_praiseForm = new TPraiseForm(s.sounds, main);
     windows->m_firstPractice = firstPracticeSetup(s.data);
-    windows->m_coachTable = std::make_unique<CoachTable>();
-    CoachTable &table = *windows->m_coachTable;
-    const auto cacheFile = s.files.pathOf(CoachTable::kCacheFile);
+    windows->m_coach = std::make_unique<CoachLoader>(s.files.pathOf(kCoachCacheFile));
+    CoachLoader &coach = *windows->m_coach;
     windows->m_judge = std::make_unique<GameJudge>(
-        GameJudge::Services{s.data, s.files, s.clock, table, [&table, cacheFile, main] {
-                                return LoadCoachTable(table, cacheFile, main);
-                            }});
-    windows->m_coachCache = cacheFile;
+        GameJudge::Services{s.data, s.files, s.clock, [&coach, main] { return coach.load(main); }});
 
     TMainForm::Companions companions;
     companions.gameForm = windows->m_gameForm.get();
@@ -96,7 +92,7 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     companions.praiseForm = windows->m_praiseForm;
     companions.aboutForm = [w]() -> QDialog & { return w->aboutForm(); };
     companions.practiceForm = [w]() -> TPracticeForm & { return w->practiceForm(); };
-    companions.coachTable = windows->m_coachTable.get();
+    companions.coach = windows->m_coach.get();
     companions.judge = windows->m_judge.get();
     companions.statForm = [w]() -> TStatForm & { return w->statForm(); };
     main->setCompanions(companions);
@@ -152,7 +148,6 @@ TPracticeForm &ProgramWindows::practiceForm()
 TStatForm &ProgramWindows::statForm()
 {
     return madeOnFirstUse(m_statForm, [this] {
-        return new TStatForm({m_services.data, m_services.boxes, *m_coachTable, m_coachCache},
-                             m_mainForm.get());
+        return new TStatForm({m_services.data, m_services.boxes, *m_coach}, m_mainForm.get());
     });
 }

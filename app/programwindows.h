@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/tmainform.h"
-#include "game/practiceseats.h"
+#include "coach/practiceseats.h"
 
 #include <QString>
 
@@ -10,7 +10,7 @@
 #include <memory>
 
 class ClubBook;
-class CoachTable;
+class CoachLoader;
 class GameJudge;
 class Clock;
 class PasswordAsker;
@@ -52,7 +52,7 @@ public:
     TGameForm &gameForm() { return *m_gameForm; }
     TChamForm &chamForm() { return *m_chamForm; }
     TPraiseForm &praiseForm() { return *m_praiseForm; }
-    CoachTable &coachTable() { return *m_coachTable; }
+    CoachLoader &coach() { return *m_coach; }
     // Made on first use: start-up does not pay for windows it does not show.
     TClubForm &clubForm();
     TAddPlayerForm &addPlayerForm();
@@ -86,9 +86,8 @@ private:
     TPracticeForm *m_practiceForm = nullptr;
     // Taken at start-up: the club's first member then is the one the dialog first offers.
     PracticeSetup m_firstPractice;
-    // The coach's table, made on first need and shared by every window that asks the coach.
-    std::unique_ptr<CoachTable> m_coachTable;
+    // The coach, made ready on first need and shared by every window that asks him.
+    std::unique_ptr<CoachLoader> m_coach;
     std::unique_ptr<GameJudge> m_judge;
     TStatForm *m_statForm = nullptr;
-    std::filesystem::path m_coachCache;
 };

@@ -12,7 +12,6 @@
 #include "competition/tournamentround.h"
 #include "data/datafiles.h"
 #include "data/tclubform.h"
-#include "game/coachtable.h"
 #include "game/tgameform.h"
 #include "platform/hintheader.h"
 #include "platform/messageboxes.h"
@@ -390,14 +389,13 @@ void TMainForm::AboutMenuItemClick()
 
 void TMainForm::PracticeMenuItemClick()
 {
-    if (busy() || !m_companions.practiceForm || !m_companions.gameForm || !m_companions.coachTable)
+    if (busy() || !m_companions.practiceForm || !m_companions.gameForm || !m_companions.coach)
         return;
     PracticeServices services{m_data,
                               *m_companions.random,
                               m_services.boxes,
                               *m_companions.gameForm,
                               m_companions.practiceForm(),
-                              *m_companions.coachTable,
-                              m_services.files.pathOf(CoachTable::kCacheFile)};
+                              *m_companions.coach};
     PlayPractice(services);
 }

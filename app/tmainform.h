@@ -27,7 +27,7 @@ class TGameForm;
 class TLoadForm;
 class TNewForm;
 class TPracticeForm;
-class CoachTable;
+class CoachLoader;
 class TPraiseForm;
 class TStatForm;
 enum class CompetitionKind;
@@ -58,7 +58,7 @@ public:
         const Clock *clock = nullptr;
         TChamForm *chamForm = nullptr;
         TPraiseForm *praiseForm = nullptr;
-        CoachTable *coachTable = nullptr;
+        CoachLoader *coach = nullptr;
         GameJudge *judge = nullptr;
         std::function<TClubForm &()> clubForm;
         std::function<TLoadForm &()> loadForm;

@@ -1,10 +1,9 @@
 #include "app/tpracticeform.h"
 
-#include "game/coach.h"
-#include "game/coachdemo.h"
-#include "game/coachloader.h"
-#include "game/practicehint.h"
-#include "game/practicereview.h"
+#include "coach/coachdemo.h"
+#include "coach/coachloader.h"
+#include "coach/practicehint.h"
+#include "coach/practicereview.h"
 #include "game/tgameform.h"
 #include "platform/cp1251.h"
 #include "platform/dialogstyle.h"
@@ -21,6 +20,8 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace
 {
@@ -170,22 +171,20 @@ void PlayPractice(PracticeServices &s)
     PracticeSetup setup;
     if (!s.dialog.ask(setup))
         return;
-    // Without the coach (its computation stopped) the game is still played, unadvised.
-    const bool coached = LoadCoachTable(s.table, s.cacheFile, &s.dialog);
-    Coach coach(s.table);
-    PracticeReview review(coach);
+    // Without the coach (his computation stopped) the game is still played, unadvised.
+    SolverInterface *coach = s.coach.load(&s.dialog);
 
     DiceGame &game = s.gameForm.game();
     SeatPractice(game, s.data, setup, s.random);
     const uint8_t difficulty = s.data.CurDifficulty;
     s.data.CurDifficulty = uint8_t(setup.difficulty);
-    if (coached)
-        game.setWatcher(&review);
-    if (coached && setup.hints)
-        s.gameForm.setHints([&] { return PracticeHint(game, coach); });
-    CoachDemo demo(game, coach);
-    if (coached) {
-        s.gameForm.setDemonstration(&demo, unsigned(setup.pace) * 1000);
+    std::optional<PracticeReview> review;
+    std::optional<CoachDemo> demo;
+    if (coach) {
+        game.setWatcher(&review.emplace(*coach));
+        if (setup.hints)
+            s.gameForm.setHints([&] { return PracticeHint(game, *coach); });
+        s.gameForm.setDemonstration(&demo.emplace(game, *coach), unsigned(setup.pace) * 1000);
         if (setup.demonstration)
             QTimer::singleShot(0, &s.gameForm, [&] { s.gameForm.startDemonstration(); });
     }
@@ -198,8 +197,8 @@ void PlayPractice(PracticeServices &s)
     game.setPractice(false);
     s.data.CurDifficulty = difficulty;
     // A game the coach played alone has nothing of the player's to review.
-    if (coached && !result.quit && !review.choices().empty()) {
+    if (review && !result.quit && !review->choices().empty()) {
         s.boxes.show(MessageBoxes::Kind::Information,
-                     ReviewText(review, game.players[1].sheet[kTotalCell], coach.freshTotal()));
+                     ReviewText(*review, game.players[1].sheet[kTotalCell], coach->freshTotal()));
     }
 }

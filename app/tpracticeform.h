@@ -1,17 +1,15 @@
 #pragma once
 
-#include "game/practiceseats.h"
+#include "coach/practiceseats.h"
 
 #include <QDialog>
-
-#include <filesystem>
 
 class MessageBoxes;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QSpinBox;
-class CoachTable;
+class CoachLoader;
 class RandomSource;
 class TGameForm;
 
@@ -57,8 +55,7 @@ struct PracticeServices {
     MessageBoxes &boxes;
     TGameForm &gameForm;
     TPracticeForm &dialog;
-    CoachTable &table;               // the program's one coach's table, kept once made
-    std::filesystem::path cacheFile; // the coach's cache beside the data files
+    CoachLoader &coach; // the program's one coach, kept once made ready
 };
 
 // Menu "Тренировка...": asks for the practice, makes the coach ready, plays the game in the game

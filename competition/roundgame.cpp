@@ -1,7 +1,7 @@
 #include "competition/roundgame.h"
 
+#include "coach/gamejudge.h"
 #include "competition/roundservices.h"
-#include "game/gamejudge.h"
 
 DiceGame::Result PlayRoundGame(RoundServices &s, bool show, const std::string &caption)
 {

@@ -58,32 +58,32 @@ int ComputerStrength(int e, int difficulty, int level)
 int32_t ComputerValue(int combination, int strength, int low1, int low2, int low3)
 {
     switch (combination) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 6:
+    case Ones:
+    case Twos:
+    case Threes:
+    case Fours:
+    case Fives:
+    case Sixes:
         if (strength <= 12)
             return 0;
         return strength <= 33   ? 3 * combination
                : strength <= 39 ? 4 * combination
                                 : 5 * combination;
-    case 7:
+    case Pair:
         return strength <= 1 ? -10 : strength <= 16 ? 2 * low1 : 2 * (low1 + 3);
-    case 8:
+    case ThreeOfAKind:
         return strength <= 1 ? -10 : strength <= 16 ? 3 * low1 : 3 * (low1 + 3);
-    case 9:
+    case FourOfAKind:
         return strength <= 9 ? -10 : strength <= 26 ? 4 * low1 : 4 * (low1 + 3);
-    case 10:
+    case FiveOfAKind:
         return strength <= 28 ? -10 : strength <= 35 ? 50 : strength <= 39 ? 60 : 80;
-    case 11:
+    case TwoPairs:
         if (strength <= 7)
             return -10;
         if (strength <= 14)
             return 2 * (low1 + low3);
         return strength <= 30 ? 2 * (low1 + low2 + 3) : 2 * (low1 + low3 + 6);
-    case 12:
+    case FullHouse:
         if (strength <= 12)
             return -10;
         if (strength <= 16)
@@ -91,9 +91,9 @@ int32_t ComputerValue(int combination, int strength, int low1, int low2, int low
         if (strength <= 24)
             return 3 * low1 + 2 * (low2 + 3);
         return strength <= 32 ? 3 * (low1 + 3) + 2 * low2 : 3 * (low1 + 3) + 2 * (low3 + 3);
-    case 13:
+    case SmallStraight:
         return strength <= 20 ? -10 : strength <= 29 ? 15 : 30;
-    case 14:
+    case LargeStraight:
         return strength <= 20 ? -10 : strength <= 29 ? 20 : 40;
     default:
         return sumValue(strength);
@@ -104,9 +104,9 @@ ComputerMoveResult ComputerMove(ScoreSheet &sheet, int bonusCombination, int dif
                                 RandomSource &random)
 {
     for (;;) {
-        int b = random.uniform(1, 16);
+        int b = random.uniform(1, kCombinations);
         while (sheet[b] != 0)
-            b = random.uniform(1, 16);
+            b = random.uniform(1, kCombinations);
         const int e = random.uniform(1, 40);
         const int o = ComputerStrength(e, difficulty, level);
         const int r1 = random.uniform(1, 3);
@@ -118,7 +118,7 @@ ComputerMoveResult ComputerMove(ScoreSheet &sheet, int bonusCombination, int dif
         int32_t v = ComputerValue(b, o, r1, r2, r3);
         if (v == 0) {
             // A face row is struck only when no combination from "Пара:" to "Бол.Стрит:" is open.
-            if (anyOpen(sheet, 7, 14))
+            if (anyOpen(sheet, Pair, LargeStraight))
                 continue;
             v = -40;
         }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "game/coachmoment.h"
 #include "game/gamebooking.h"
 #include "game/gamescreen.h"
+#include "game/movewatcher.h"
 
 #include <map>
 #include <string>

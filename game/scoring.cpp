@@ -87,21 +87,21 @@ int32_t valueOf(const HandCounts &h, uint8_t throwNumber, int combination)
 {
     const auto &count = h.count;
     switch (combination) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 6:
+    case Ones:
+    case Twos:
+    case Threes:
+    case Fours:
+    case Fives:
+    case Sixes:
         return count[combination] <= 2 ? kFaceStrike : combination * count[combination];
-    case 7:
-    case 8:
-    case 9: {
-        const int n = combination - 5;
+    case Pair:
+    case ThreeOfAKind:
+    case FourOfAKind: {
+        const int n = combination - Pair + 2;
         const int face = highestWithAtLeast(count, n);
         return face == 0 ? kStrike : n * face;
     }
-    case 10: {
+    case FiveOfAKind: {
         const int face = highestWithAtLeast(count, 5);
         if (face == 0)
             return kStrike;
@@ -116,15 +116,15 @@ int32_t valueOf(const HandCounts &h, uint8_t throwNumber, int combination)
             return 5 * face;
         }
     }
-    case 11:
+    case TwoPairs:
         return twoGroups(count, 2);
-    case 12:
+    case FullHouse:
         return twoGroups(count, 3);
-    case 13:
+    case SmallStraight:
         return h.straightCore && count[1] == 1 ? straightValue(throwNumber, 15) : kStrike;
-    case 14:
+    case LargeStraight:
         return h.straightCore && count[6] == 1 ? straightValue(throwNumber, 20) : kStrike;
-    case 15:
+    case LowSum:
         return 35 - h.sum;
     default:
         return h.sum;

@@ -9,6 +9,27 @@ using ScoreSheet = OneBased<int32_t, 17>;
 constexpr int kTotalCell = 17;
 constexpr int kCombinations = 16;
 
+// The combinations by their row on the sheet.
+enum Combination : int {
+    Ones = 1,
+    Twos,
+    Threes,
+    Fours,
+    Fives,
+    Sixes,
+    Pair,
+    ThreeOfAKind,
+    FourOfAKind,
+    FiveOfAKind, // "Покер:"
+    TwoPairs,    // "2+2:"
+    FullHouse,   // "3+2:"
+    SmallStraight,
+    LargeStraight,
+    LowSum,  // 35 less the sum of the faces
+    HighSum, // the sum of the faces
+};
+static_assert(HighSum == kCombinations);
+
 // Five kept faces in the order they were kept; order plays no part in the valuation.
 using Hand = OneBased<uint8_t, 5>;
 

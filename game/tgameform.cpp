@@ -1,6 +1,6 @@
 #include "game/tgameform.h"
 
-#include "game/coachdemo.h"
+#include "game/demonstration.h"
 #include "game/gameglyphs.h"
 #include "game/gamepictures.h"
 #include "game/gamestyle.h"
@@ -54,7 +54,7 @@ int rowTop(int row)
 {
     if (row == kTotalCell)
         return 344;
-    return row <= 6 ? 20 * row - 16 : 20 * row - 6;
+    return row <= Sixes ? 20 * row - 16 : 20 * row - 6;
 }
 
 QToolButton *glyphButton(QWidget *parent, const QString &name, const QRect &geometry)
@@ -275,7 +275,7 @@ void TGameForm::setUndoControl(bool practice)
     layOutStatusLine();
 }
 
-void TGameForm::setDemonstration(CoachDemo *demo, unsigned pace)
+void TGameForm::setDemonstration(Demonstration *demo, unsigned pace)
 {
     if (m_demo)
         m_demo->stop();

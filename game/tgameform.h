@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-class CoachDemo;
+class Demonstration;
 class EventPump;
 class PictureBox;
 class QAbstractButton;
@@ -42,7 +42,7 @@ public:
     void showHint();
     // The coach's own game in practice (nullptr for none), pace ms a move: F5 starts it, Escape
     // or a click on the dice or the sheet hands the game back.
-    void setDemonstration(CoachDemo *demo, unsigned pace);
+    void setDemonstration(Demonstration *demo, unsigned pace);
     void startDemonstration();
 
     // Plays one game; the window is shown only when show is true and hidden again at the end.
@@ -99,6 +99,6 @@ private:
     QToolButton *m_hintButton = nullptr;
     QToolButton *m_undoButton = nullptr;
     std::function<std::string()> m_hint;
-    CoachDemo *m_demo = nullptr;
+    Demonstration *m_demo = nullptr;
     unsigned m_pace = 0;
 };

@@ -1,8 +1,8 @@
 #include "results/playerstats.h"
 
+#include "coach/gamejudge.h"
+#include "coach/movetext.h"
 #include "data/verdictbook.h"
-#include "game/coach.h"
-#include "game/gamejudge.h"
 #include "results/ratingrows.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "results/tstatform.h"
 
-#include "game/coach.h"
-#include "game/coachloader.h"
+#include "coach/coachloader.h"
+#include "coach/solverinterface.h"
 #include "platform/dialogstyle.h"
 #include "platform/messageboxes.h"
 #include "platform/palette.h"
@@ -142,7 +142,7 @@ void TStatForm::showStatistics()
     // The coach's table is made on the first look, never while a game waits for its player.
     if (!m_coachAsked && !m_services.data.gameRunning) {
         m_coachAsked = true;
-        LoadCoachTable(m_services.coachTable, m_services.coachCache, parentWidget());
+        m_services.coach.load(parentWidget());
     }
     fill();
     adjustSize();
@@ -155,8 +155,8 @@ void TStatForm::fill()
 {
     const SharedData &data = m_services.data;
     m_bestPlay.reset();
-    if (m_services.coachTable.ready())
-        m_bestPlay = Coach(m_services.coachTable).freshTotal();
+    if (const SolverInterface *coach = m_services.coach.loaded())
+        m_bestPlay = coach->freshTotal();
 
     const QSignalBlocker quiet(m_playerCombo);
     m_playerCombo->clear();

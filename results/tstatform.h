@@ -4,11 +4,10 @@
 
 #include <QDialog>
 
-#include <filesystem>
 #include <functional>
 #include <optional>
 
-class CoachTable;
+class CoachLoader;
 class MessageBoxes;
 class PlotFrame;
 class QAction;
@@ -26,8 +25,7 @@ public:
     struct Services {
         const SharedData &data;
         MessageBoxes &boxes;
-        CoachTable &coachTable; // the program's one coach's table, made ready on first use
-        std::filesystem::path coachCache;
+        CoachLoader &coach; // the program's one coach, made ready on first use
     };
     // Where the picture goes; empty when the player changed his mind.
     using FileChooser = std::function<QString(QWidget *parent)>;

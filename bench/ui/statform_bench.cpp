@@ -2,8 +2,9 @@
 // and more, the ten club members each with fifty judged games: first the window's first use
 // (made, the coach's table read from its cache), then a later look, each drawn and closed.
 #include "bench/benchsupport.h"
+#include "coach/coachloader.h"
+#include "coach/coachtable.h"
 #include "data/ratingbook.h"
-#include "game/coachtable.h"
 #include "results/tstatform.h"
 
 #include <QTimer>
@@ -58,8 +59,8 @@ void BM_StatisticsFirstLook(benchmark::State &state)
 {
     StatBench bench;
     for (auto _ : state) {
-        CoachTable table;
-        TStatForm form({*bench.data, bench.boxes, table, bench.cache()});
+        CoachLoader coach(bench.cache());
+        TStatForm form({*bench.data, bench.boxes, coach});
         StatBench::look(form);
     }
 }
@@ -68,8 +69,8 @@ BENCHMARK(BM_StatisticsFirstLook)->Unit(benchmark::kMillisecond);
 void BM_StatisticsLaterLook(benchmark::State &state)
 {
     StatBench bench;
-    CoachTable table;
-    TStatForm form({*bench.data, bench.boxes, table, bench.cache()});
+    CoachLoader coach(bench.cache());
+    TStatForm form({*bench.data, bench.boxes, coach});
     StatBench::look(form);
     for (auto _ : state)
         StatBench::look(form);

@@ -6,6 +6,8 @@
 //                               and the sound settings changed, a Cyrillic file name among them
 //   seededfiles load <folder>   the start-up loading, one line per box shown
 #include "app/settings.h"
+#include "coach/coach.h"
+#include "coach/gamejudge.h"
 #include "competition/championshipround.h"
 #include "competition/roundservices.h"
 #include "competition/tournamentround.h"
@@ -13,9 +15,7 @@
 #include "data/datafiles.h"
 #include "data/passwordasker.h"
 #include "data/verdictbook.h"
-#include "game/coachtable.h"
 #include "game/dicegame.h"
-#include "game/gamejudge.h"
 #include "game/gameview.h"
 #include "platform/messageboxes.h"
 #include "results/prizes.h"
@@ -128,9 +128,12 @@ int play(const std::filesystem::path &folder)
 
     // As the game does: the cache when it holds the table, else solved and cached.
     CoachTable table;
+    Coach coach(table);
     const auto cache = files.pathOf(CoachTable::kCacheFile);
-    GameJudge judge({*data, files, clock, table, [&table, &cache] {
-                         return table.load(cache) || (table.compute() && table.save(cache));
+    GameJudge judge({*data, files, clock, [&]() -> SolverInterface * {
+                         const bool ready =
+                             table.load(cache) || (table.compute() && table.save(cache));
+                         return ready ? &coach : nullptr;
                      }});
     RoundServices withMembers{*data, files, random, boxes, passwords, shown, &judge};
     newCompetition(*data, false, 6, 3, 10);

@@ -1,7 +1,8 @@
-#include "game/coach.h"
-#include "game/coachtable.h"
-#include "game/coachturn.h"
-#include "game/practicereview.h"
+#include "coach/coach.h"
+#include "coach/coachtable.h"
+#include "coach/coachturn.h"
+#include "coach/movetext.h"
+#include "coach/practicereview.h"
 
 #include "tests/support/tempfolder.h"
 
@@ -199,10 +200,12 @@ TEST_F(CoachTableTest, ClearPositions)
         int combination, points;
         const char *text;
     } rows[] = {
-        {at(1, {}, {4, 4, 4, 4, 4}), 5, 10, 80, "Хватит: запишите в «Покер:»"},
-        {at(1, {}, {4, 4, 4, 4, 4}, 10), 5, 10, 90, "Хватит: запишите в «Покер:»"},
-        {at(2, {2, 3}, {6, 4, 5}), 8, 14, 40, "Хватит: запишите в «Бол.Стрит:»"},
-        {at(3, {6, 6, 6, 2, 2}, {}, 12), 16, 12, 3 * 6 + 2 * 2 + 10, "Запишите в «3+2:»"},
+        {at(1, {}, {4, 4, 4, 4, 4}), 5, FiveOfAKind, 80, "Хватит: запишите в «Покер:»"},
+        {at(1, {}, {4, 4, 4, 4, 4}, FiveOfAKind), 5, FiveOfAKind, 90,
+         "Хватит: запишите в «Покер:»"},
+        {at(2, {2, 3}, {6, 4, 5}), 8, LargeStraight, 40, "Хватит: запишите в «Бол.Стрит:»"},
+        {at(3, {6, 6, 6, 2, 2}, {}, FullHouse), 16, FullHouse, 3 * 6 + 2 * 2 + 10,
+         "Запишите в «3+2:»"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.text);
@@ -227,8 +230,8 @@ TEST_F(CoachTableTest, ClearPositions)
     EXPECT_EQ(MoveText(moves.back()).rfind("Спишите «", 0), 0u);
 
     // Quick; keeping a single die is no move of its own; the total so far is counted in.
-    TurnMoment moment = at(1, {}, {1, 3, 3, 5, 6}, 7);
-    moment.sheet[7] = moment.sheet[kTotalCell] = 12;
+    TurnMoment moment = at(1, {}, {1, 3, 3, 5, 6}, Pair);
+    moment.sheet[Pair] = moment.sheet[kTotalCell] = 12;
     const auto start = std::chrono::steady_clock::now();
     moves = coach.advise(moment);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(10));
@@ -244,7 +247,7 @@ TEST_F(CoachTableTest, ReviewWeighsChoicesNotLuck)
     // Throwing a "Покер:" all again is the loss; the best write and one held die are not.
     const TurnMoment poker = at(1, {}, {5, 5, 5, 5, 5});
     review.keepChosen(1, 1, poker, {});
-    review.writeChosen(1, 2, at(3, {6, 6, 6, 2, 2}, {}, 12), 12);
+    review.writeChosen(1, 2, at(3, {6, 6, 6, 2, 2}, {}, FullHouse), FullHouse);
     review.keepChosen(1, 3, poker, {5});
 
     const auto moves = coach.advise(poker);

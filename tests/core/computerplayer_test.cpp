@@ -24,39 +24,39 @@ TEST(ComputerStrength, ScalesWithDifficultyAndRatingGroup)
 TEST(ComputerValue, TableBoundaries)
 {
     // Face rows: 12 strikes, 13 gives three dice, 34 four, 40 five.
-    EXPECT_EQ(ComputerValue(4, 12, 1, 1, 2), 0);
-    EXPECT_EQ(ComputerValue(4, 13, 1, 1, 2), 12);
-    EXPECT_EQ(ComputerValue(4, 33, 1, 1, 2), 12);
-    EXPECT_EQ(ComputerValue(4, 34, 1, 1, 2), 16);
-    EXPECT_EQ(ComputerValue(4, 40, 1, 1, 2), 20);
-    EXPECT_EQ(ComputerValue(7, 1, 2, 1, 3), -10);
-    EXPECT_EQ(ComputerValue(7, 16, 2, 1, 3), 4);
-    EXPECT_EQ(ComputerValue(7, 17, 2, 1, 3), 10);
-    EXPECT_EQ(ComputerValue(8, 17, 3, 1, 1), 18);
-    EXPECT_EQ(ComputerValue(9, 9, 1, 1, 2), -10);
-    EXPECT_EQ(ComputerValue(9, 26, 1, 1, 2), 4);
-    EXPECT_EQ(ComputerValue(9, 27, 1, 1, 2), 16);
-    EXPECT_EQ(ComputerValue(10, 28, 1, 1, 2), -10);
-    EXPECT_EQ(ComputerValue(10, 29, 1, 1, 2), 50);
-    EXPECT_EQ(ComputerValue(10, 35, 1, 1, 2), 50);
-    EXPECT_EQ(ComputerValue(10, 36, 1, 1, 2), 60);
-    EXPECT_EQ(ComputerValue(10, 39, 1, 1, 2), 60);
-    EXPECT_EQ(ComputerValue(10, 52, 1, 1, 2), 80);
-    EXPECT_EQ(ComputerValue(10, 40, 1, 1, 2), 80);
-    EXPECT_EQ(ComputerValue(11, 7, 1, 2, 3), -10);
-    EXPECT_EQ(ComputerValue(11, 8, 1, 2, 3), 8);   // 2 * (1 + 3)
-    EXPECT_EQ(ComputerValue(11, 15, 1, 2, 3), 12); // 2 * (1 + 2 + 3)
-    EXPECT_EQ(ComputerValue(11, 31, 1, 2, 3), 20); // 2 * (1 + 3 + 6)
-    EXPECT_EQ(ComputerValue(12, 12, 1, 2, 3), -10);
-    EXPECT_EQ(ComputerValue(12, 13, 1, 2, 3), 9);  // 3 + 6
-    EXPECT_EQ(ComputerValue(12, 17, 1, 2, 3), 13); // 3 + 10
-    EXPECT_EQ(ComputerValue(12, 25, 1, 2, 3), 16); // 12 + 4
-    EXPECT_EQ(ComputerValue(12, 33, 1, 2, 3), 24); // 12 + 12
-    EXPECT_EQ(ComputerValue(13, 20, 1, 1, 2), -10);
-    EXPECT_EQ(ComputerValue(13, 21, 1, 1, 2), 15);
-    EXPECT_EQ(ComputerValue(13, 30, 1, 1, 2), 30);
-    EXPECT_EQ(ComputerValue(14, 29, 1, 1, 2), 20);
-    EXPECT_EQ(ComputerValue(14, 30, 1, 1, 2), 40);
+    EXPECT_EQ(ComputerValue(Fours, 12, 1, 1, 2), 0);
+    EXPECT_EQ(ComputerValue(Fours, 13, 1, 1, 2), 12);
+    EXPECT_EQ(ComputerValue(Fours, 33, 1, 1, 2), 12);
+    EXPECT_EQ(ComputerValue(Fours, 34, 1, 1, 2), 16);
+    EXPECT_EQ(ComputerValue(Fours, 40, 1, 1, 2), 20);
+    EXPECT_EQ(ComputerValue(Pair, 1, 2, 1, 3), -10);
+    EXPECT_EQ(ComputerValue(Pair, 16, 2, 1, 3), 4);
+    EXPECT_EQ(ComputerValue(Pair, 17, 2, 1, 3), 10);
+    EXPECT_EQ(ComputerValue(ThreeOfAKind, 17, 3, 1, 1), 18);
+    EXPECT_EQ(ComputerValue(FourOfAKind, 9, 1, 1, 2), -10);
+    EXPECT_EQ(ComputerValue(FourOfAKind, 26, 1, 1, 2), 4);
+    EXPECT_EQ(ComputerValue(FourOfAKind, 27, 1, 1, 2), 16);
+    EXPECT_EQ(ComputerValue(FiveOfAKind, 28, 1, 1, 2), -10);
+    EXPECT_EQ(ComputerValue(FiveOfAKind, 29, 1, 1, 2), 50);
+    EXPECT_EQ(ComputerValue(FiveOfAKind, 35, 1, 1, 2), 50);
+    EXPECT_EQ(ComputerValue(FiveOfAKind, 36, 1, 1, 2), 60);
+    EXPECT_EQ(ComputerValue(FiveOfAKind, 39, 1, 1, 2), 60);
+    EXPECT_EQ(ComputerValue(FiveOfAKind, 52, 1, 1, 2), 80);
+    EXPECT_EQ(ComputerValue(FiveOfAKind, 40, 1, 1, 2), 80);
+    EXPECT_EQ(ComputerValue(TwoPairs, 7, 1, 2, 3), -10);
+    EXPECT_EQ(ComputerValue(TwoPairs, 8, 1, 2, 3), 8);   // 2 * (1 + 3)
+    EXPECT_EQ(ComputerValue(TwoPairs, 15, 1, 2, 3), 12); // 2 * (1 + 2 + 3)
+    EXPECT_EQ(ComputerValue(TwoPairs, 31, 1, 2, 3), 20); // 2 * (1 + 3 + 6)
+    EXPECT_EQ(ComputerValue(FullHouse, 12, 1, 2, 3), -10);
+    EXPECT_EQ(ComputerValue(FullHouse, 13, 1, 2, 3), 9);  // 3 + 6
+    EXPECT_EQ(ComputerValue(FullHouse, 17, 1, 2, 3), 13); // 3 + 10
+    EXPECT_EQ(ComputerValue(FullHouse, 25, 1, 2, 3), 16); // 12 + 4
+    EXPECT_EQ(ComputerValue(FullHouse, 33, 1, 2, 3), 24); // 12 + 12
+    EXPECT_EQ(ComputerValue(SmallStraight, 20, 1, 1, 2), -10);
+    EXPECT_EQ(ComputerValue(SmallStraight, 21, 1, 1, 2), 15);
+    EXPECT_EQ(ComputerValue(SmallStraight, 30, 1, 1, 2), 30);
+    EXPECT_EQ(ComputerValue(LargeStraight, 29, 1, 1, 2), 20);
+    EXPECT_EQ(ComputerValue(LargeStraight, 30, 1, 1, 2), 40);
 }
 
 TEST(ComputerValue, SumsAlwaysGetSixteenToThirty)
@@ -64,29 +64,29 @@ TEST(ComputerValue, SumsAlwaysGetSixteenToThirty)
     const std::pair<int, int32_t> expected[] = {{1, 16},  {3, 18},  {4, 19},  {9, 21},  {10, 21},
                                                 {33, 26}, {34, 27}, {39, 29}, {40, 30}, {52, 30}};
     for (const auto &[o, v] : expected) {
-        EXPECT_EQ(ComputerValue(15, o, 1, 1, 2), v) << o;
-        EXPECT_EQ(ComputerValue(16, o, 1, 1, 2), v) << o;
+        EXPECT_EQ(ComputerValue(LowSum, o, 1, 1, 2), v) << o;
+        EXPECT_EQ(ComputerValue(HighSum, o, 1, 1, 2), v) << o;
     }
 }
 
 TEST(ComputerMove, DrawsInOrderAndRedrawsTakenCombinations)
 {
     ScoreSheet sheet{};
-    sheet[3] = 9;
+    sheet[Threes] = 9;
     ScriptedRandom random;
-    random.pushUniform(1, 3);  // taken: drawn again
-    random.pushUniform(1, 7);  // "Пара:"
+    random.pushUniform(1, Threes); // taken: drawn again
+    random.pushUniform(1, Pair);
     random.pushUniform(1, 20); // e
     random.pushUniform(1, 2);  // r1
     random.pushUniform(1, 1);  // r2
     random.pushUniform(1, 2);  // r3 equal to r1: drawn again
     random.pushUniform(1, 3);
-    const auto move = ComputerMove(sheet, 7, 5, 5, random);
+    const auto move = ComputerMove(sheet, Pair, 5, 5, random);
     EXPECT_EQ(random.remaining(), 0u);
-    EXPECT_EQ(move.combination, 7);
+    EXPECT_EQ(move.combination, Pair);
     EXPECT_EQ(move.value, 2 * (2 + 3) + 10); // strength 20, on the bonus combination
     EXPECT_EQ(move.colour, CellColour::White);
-    EXPECT_EQ(sheet[7], 20);
+    EXPECT_EQ(sheet[Pair], 20);
     EXPECT_EQ(sheet[kTotalCell], 20);
 }
 
@@ -95,27 +95,27 @@ TEST(ComputerMove, FaceRowStrikeIsRedrawnWhileOtherRowsAreOpen)
     ScoreSheet sheet{};
     ScriptedRandom random;
     // A weak draw on "2:" is thrown away while "Пара:" .. "Бол.Стрит:" are open...
-    for (int v : {2, 5, 1, 1, 2})
+    for (int v : {int(Twos), 5, 1, 1, 2})
         random.pushUniform(1, v);
     // ...and the move starts again: "Бол.Сумма:" with strength 40.
-    for (int v : {16, 40, 1, 1, 2})
+    for (int v : {int(HighSum), 40, 1, 1, 2})
         random.pushUniform(1, v);
     const auto move = ComputerMove(sheet, 25, 5, 5, random);
-    EXPECT_EQ(move.combination, 16);
+    EXPECT_EQ(move.combination, HighSum);
     EXPECT_EQ(move.value, 30);
-    EXPECT_EQ(sheet[2], 0);
+    EXPECT_EQ(sheet[Twos], 0);
 }
 
 TEST(ComputerMove, LastFaceRowIsStruckAtOnce)
 {
     ScoreSheet sheet{};
     for (int c = 1; c <= kCombinations; ++c)
-        sheet[c] = c == 6 ? 0 : 5;
+        sheet[c] = c == Sixes ? 0 : 5;
     sheet[kTotalCell] = 75;
     ScriptedRandom random;
-    for (int v : {6, 12, 1, 1, 2})
+    for (int v : {int(Sixes), 12, 1, 1, 2})
         random.pushUniform(1, v);
-    const auto move = ComputerMove(sheet, 6, 5, 5, random);
+    const auto move = ComputerMove(sheet, Sixes, 5, 5, random);
     EXPECT_EQ(move.value, -50);
     EXPECT_EQ(move.colour, CellColour::Yellow);
     EXPECT_EQ(sheet[kTotalCell], 25);

@@ -37,7 +37,7 @@ protected:
         player.name = Str17::fromText(name);
         player.level = level;
         player.sheet[kTotalCell] = total;
-        player.sheet[16] = total;
+        player.sheet[HighSum] = total;
         return player;
     }
 
@@ -172,8 +172,8 @@ TEST_F(BookingTest, ComputerOnlyGameRunsWithoutAWindow)
             sum += sheet[c];
         }
         EXPECT_EQ(sheet[kTotalCell], sum);
-        EXPECT_GE(sheet[15], 16);
-        EXPECT_LE(sheet[16], 40);
+        EXPECT_GE(sheet[LowSum], 16);
+        EXPECT_LE(sheet[HighSum], 40);
         EXPECT_EQ(data->Rating[i].Games, 1);
         EXPECT_EQ(data->Rating[i].TotalScore, sum);
     }

@@ -1,9 +1,9 @@
-#include "game/gamejudge.h"
+#include "coach/gamejudge.h"
 
+#include "coach/coach.h"
 #include "competition/championshipround.h"
 #include "competition/tournamentround.h"
 #include "data/verdictbook.h"
-#include "game/coach.h"
 
 #include "tests/core/roundfixture.h"
 #include "tests/support/pressingwindow.h"
@@ -39,6 +39,13 @@ double sixesExpected(int k, int n, int r)
     return sum;
 }
 
+// The coach with his table ready, shared by the rounds that are judged.
+SolverInterface *readyCoach()
+{
+    static Coach coach(SolvedTable());
+    return &coach;
+}
+
 } // namespace
 
 TEST(GameJudgeTest, EndgameVerdictAgreesWithAHandCount)
@@ -49,7 +56,7 @@ TEST(GameJudgeTest, EndgameVerdictAgreesWithAHandCount)
     log.keepChosen(2, 16, lastTurn(1, {}, {6, 2, 6, 3, 4}), {6, 2, 6});
     log.keepChosen(1, 16, lastTurn(1, {}, {6, 2, 6, 3, 4}), {6, 6});
     log.keepChosen(2, 16, lastTurn(2, {2, 6, 6}, {6, 5}), {});
-    log.writeChosen(2, 16, lastTurn(3, {2, 6, 6}, {6, 6}), 6);
+    log.writeChosen(2, 16, lastTurn(3, {2, 6, 6}, {6, 6}), Sixes);
 
     Coach coach(SolvedTable());
     const TJudgedGame verdict = JudgeGame(coach, log, 2, 174, 46001.0);
@@ -88,7 +95,7 @@ struct PlayedRound : RoundTest {
     // Unjudged without makeReady.
     bool play(const GameJudge::MakeReady &makeReady)
     {
-        GameJudge judge({*data, files, clock, SolvedTable(), makeReady});
+        GameJudge judge({*data, files, clock, makeReady});
         services.judge = makeReady ? &judge : nullptr;
         return PlayTournamentRound(services).counted;
     }
@@ -113,8 +120,8 @@ TEST(GameJudgeTest, RoundIsJudgedAfterItsBookingWhichStaysByteForByte)
 {
     PlayedRound unjudged, judged, stopped;
     EXPECT_TRUE(unjudged.play(nullptr));
-    EXPECT_TRUE(judged.play([] { return true; }));
-    EXPECT_TRUE(stopped.play([] { return false; })); // the table's computation stopped
+    EXPECT_TRUE(judged.play([] { return readyCoach(); }));
+    EXPECT_TRUE(stopped.play([]() -> SolverInterface * { return nullptr; })); // he was stopped
     EXPECT_EQ(judged.allFiles(), unjudged.allFiles());
     EXPECT_EQ(stopped.allFiles(), unjudged.allFiles());
     EXPECT_EQ(stopped.folder.read(kVerdictsFile), unjudged.folder.read(kVerdictsFile));
@@ -132,7 +139,7 @@ TEST(GameJudgeTest, JudgingThatDiesLosesNeitherTheRoundsCountNorItsSave)
     // The judge is killed as it starts: the round must be counted and saved by then.
     int savedRounds = 0;
     const auto dying = [&](PlayedRound &round, int slot) {
-        return [&round, &savedRounds, slot]() -> bool {
+        return [&round, &savedRounds, slot]() -> SolverInterface * {
             const TSaveSlot &s = round.data->Slots[slot];
             savedRounds = round.slotSaved(slot) ? s.Tur.RoundsPlayed + s.Cham.RoundsPlayed : 0;
             throw std::runtime_error("killed while judging");
@@ -147,8 +154,8 @@ TEST(GameJudgeTest, JudgingThatDiesLosesNeitherTheRoundsCountNorItsSave)
 
     championship.makeSlot(2, true, 12, 1);
     championship.view.games = {{150, 160, 170, 180}};
-    GameJudge judge({*championship.data, championship.files, championship.clock, SolvedTable(),
-                     dying(championship, 2)});
+    GameJudge judge(
+        {*championship.data, championship.files, championship.clock, dying(championship, 2)});
     championship.services.judge = &judge;
     PressingWindow window;
     savedRounds = 0;

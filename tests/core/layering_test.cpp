@@ -11,7 +11,7 @@ namespace
 {
 
 // The floors of the house, lowest first: each may use only those below it.
-constexpr std::array<const char *, 6> kFloors{"platform",    "data",    "game",
+constexpr std::array<const char *, 7> kFloors{"platform",    "data",    "game", "coach",
                                               "competition", "results", "app"};
 
 int floorOf(const std::string &folder)

@@ -1,9 +1,10 @@
-#include "game/coach.h"
+#include "coach/coach.h"
+#include "coach/movetext.h"
+#include "coach/practicehint.h"
+#include "coach/practicereview.h"
+#include "coach/practiceseats.h"
 #include "game/dicegame.h"
 #include "game/gameview.h"
-#include "game/practicehint.h"
-#include "game/practicereview.h"
-#include "game/practiceseats.h"
 
 #include "tests/support/gamesupport.h"
 #include "tests/support/scriptedboxes.h"
@@ -96,7 +97,7 @@ TEST_F(PracticeTest, WatcherIsToldEveryChoiceWithItsMoment)
             random.pushFace(face);
         game.go();
     };
-    random.pushUniform(1, 14); // bonus on "Бол.Стрит:"
+    random.pushUniform(1, LargeStraight); // the bonus
     game.go();
     throwWith({2, 3, 4, 1, 1});
     game.toggleDie(1);
@@ -106,7 +107,7 @@ TEST_F(PracticeTest, WatcherIsToldEveryChoiceWithItsMoment)
     game.toggleDie(5);
     throwWith({3});
     game.go(); // "Хватит"
-    game.write(14);
+    game.write(LargeStraight);
     EXPECT_EQ(watcher.log, std::vector<std::string>({"1|1/1 14 [] 2 3 4 1 1: hold 2 4",
                                                      "1|1/2 14 [2 4] 5 6 6: hold 5 6",
                                                      "1|1/3 14 [2 4 5 6 3] : write 14"}));
@@ -129,7 +130,7 @@ TEST_F(PracticeTest, ReviewForgetsTheWritesTakenBackAndWhatCameAfter)
     TurnMoment written{moment.sheet, 25, 3, {6, 6, 6, 2, 3}, {}};
     for (int turn : {15, 16}) {
         review.keepChosen(1, turn, moment, {6, 6});
-        review.writeChosen(1, turn, written, 6);
+        review.writeChosen(1, turn, written, Sixes);
     }
     const auto turns = [&] {
         std::string text;

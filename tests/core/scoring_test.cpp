@@ -56,10 +56,10 @@ TEST(CombCheck, TwoPairsAndFourOfAKind)
 TEST(CombCheck, PokerValueFollowsTheThrow)
 {
     const Hand fives = hand(5, 5, 5, 5, 5);
-    EXPECT_EQ(CombCheck(fives, 1, 10), 80);
-    EXPECT_EQ(CombCheck(fives, 2, 10), 60);
-    EXPECT_EQ(CombCheck(fives, 3, 10), 50);
-    EXPECT_EQ(CombCheck(fives, 3, 5), 25);
+    EXPECT_EQ(CombCheck(fives, 1, FiveOfAKind), 80);
+    EXPECT_EQ(CombCheck(fives, 2, FiveOfAKind), 60);
+    EXPECT_EQ(CombCheck(fives, 3, FiveOfAKind), 50);
+    EXPECT_EQ(CombCheck(fives, 3, Fives), 25);
 }
 
 TEST(CombCheck, StraightsNeedTheirExactFaces)
@@ -83,16 +83,16 @@ TEST(FillCell, BonusRuleAndTotal)
 {
     ScoreSheet sheet{};
     CellColour colour;
-    EXPECT_EQ(FillCell(sheet, 1, -40, 1, &colour), -50);
+    EXPECT_EQ(FillCell(sheet, Ones, -40, Ones, &colour), -50);
     EXPECT_EQ(colour, CellColour::Yellow);
-    EXPECT_EQ(FillCell(sheet, 10, 60, 10, &colour), 70);
+    EXPECT_EQ(FillCell(sheet, FiveOfAKind, 60, FiveOfAKind, &colour), 70);
     EXPECT_EQ(colour, CellColour::White);
-    EXPECT_EQ(FillCell(sheet, 7, -10, 17, &colour), -10);
+    EXPECT_EQ(FillCell(sheet, Pair, -10, 17, &colour), -10);
     EXPECT_EQ(colour, CellColour::Navy);
-    EXPECT_EQ(FillCell(sheet, 16, 20, 25, &colour), 20);
+    EXPECT_EQ(FillCell(sheet, HighSum, 20, 25, &colour), 20);
     EXPECT_EQ(colour, CellColour::Green);
-    EXPECT_EQ(sheet[1], -50);
-    EXPECT_EQ(sheet[10], 70);
+    EXPECT_EQ(sheet[Ones], -50);
+    EXPECT_EQ(sheet[FiveOfAKind], 70);
     EXPECT_EQ(sheet[kTotalCell], -50 + 70 - 10 + 20);
 }
 

@@ -154,8 +154,8 @@ TEST_F(TurnFlowTest, TwoHeldDiceStayAndAllHeldGoesStraightToWriting)
     EXPECT_EQ(game.screen().writePicture[10], GameScreen::WritePicture::Write);
     EXPECT_EQ(game.screen().writePicture[13], GameScreen::WritePicture::Strike);
     EXPECT_FALSE(game.screen().elseButton.enabled);
-    game.write(10);
-    EXPECT_EQ(game.players[1].sheet[10], 60);
+    game.write(FiveOfAKind);
+    EXPECT_EQ(game.players[1].sheet[FiveOfAKind], 60);
     EXPECT_EQ(game.screen().cells[10].text, "60");
     EXPECT_EQ(game.screen().goButton.caption, "Дальше");
     EXPECT_EQ(view.sounds.back(), WriteSound);
@@ -190,12 +190,12 @@ TEST_F(TurnFlowTest, StrikingAsksFirstAndTheBonusTakesTen)
     game.holdAll();
     game.go();
     boxes.answer(false);
-    game.write(13);
-    EXPECT_EQ(game.players[1].sheet[13], 0);
+    game.write(SmallStraight);
+    EXPECT_EQ(game.players[1].sheet[SmallStraight], 0);
     boxes.answer(true);
-    game.write(13);
+    game.write(SmallStraight);
     EXPECT_THAT(boxes.asked, ElementsAre("Вы хотите списать?", "Вы хотите списать?"));
-    EXPECT_EQ(game.players[1].sheet[13], -20);
+    EXPECT_EQ(game.players[1].sheet[SmallStraight], -20);
     EXPECT_EQ(game.screen().cells[13].colour, CellColour::Yellow);
     EXPECT_EQ(view.sounds.back(), DownWriteSound);
 }
@@ -207,13 +207,13 @@ TEST_F(TurnFlowTest, ComputerMovesAreShownWithTheirLine)
     throwDice({1, 2, 3, 4, 5});
     game.holdAll();
     game.go();
-    game.write(13);
-    EXPECT_EQ(game.players[1].sheet[13], 30);
+    game.write(SmallStraight);
+    EXPECT_EQ(game.players[1].sheet[SmallStraight], 30);
     for (int v : {25, 16, 40, 1, 1, 2}) // bonus, then the move
         random.pushUniform(1, v);
     game.go();
     EXPECT_EQ(game.currentPlayer(), 2);
-    EXPECT_EQ(game.players[2].sheet[16], 30);
+    EXPECT_EQ(game.players[2].sheet[HighSum], 30);
     EXPECT_EQ(game.screen().compTurn, "Россия получила 30 очков.");
     EXPECT_TRUE(game.screen().writeEnabled[16]);
     EXPECT_EQ(game.screen().place, "2(0)"); // equal totals: Anya stays first

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/coachtable.h"
+#include "coach/coachtable.h"
 
 // The coach's table, solved once per test program for the tests that need one ready.
 inline CoachTable &SolvedTable()

@@ -145,7 +145,7 @@ TEST_F(GameFormGame, SixteenTurnsEndTheGameAndHideTheWindow)
     });
     EXPECT_FALSE(result.quit);
     // Five struck face rows, 30 + 12 + 18 + 24 + 80, four struck rows, 5 + 30.
-    EXPECT_EQ(form->game().players[1].sheet[17], -41);
+    EXPECT_EQ(form->game().players[1].sheet[kTotalCell], -41);
     EXPECT_EQ(data->Rating[31].Last50[1], -41);
 }
 

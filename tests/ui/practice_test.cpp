@@ -1,7 +1,9 @@
 #include "app/tpracticeform.h"
-#include "game/coach.h"
-#include "game/coachloader.h"
+#include "coach/coach.h"
+#include "coach/coachloader.h"
+#include "coach/movetext.h"
 #include "platform/qtpaths.h"
+#include "tests/support/solvedtable.h"
 #include "tests/ui/gameformfixture.h"
 
 #include <QAbstractButton>
@@ -27,12 +29,19 @@ namespace
 class PracticeWindowTest : public GameFormBase
 {
 protected:
+    // The program's coach, his table read from a cache of its own.
     static void SetUpTestSuite()
     {
-        table = new CoachTable;
-        ASSERT_TRUE(table->compute());
+        cacheFolder = new TempFolder;
+        ASSERT_TRUE(SolvedTable().save(cacheFolder->file(kCoachCacheFile)));
+        coach = new CoachLoader(cacheFolder->file(kCoachCacheFile));
+        ASSERT_NE(coach->load(nullptr), nullptr);
     }
-    static void TearDownTestSuite() { delete table; }
+    static void TearDownTestSuite()
+    {
+        delete coach;
+        delete cacheFolder;
+    }
 
     void SetUp() override
     {
@@ -56,10 +65,7 @@ protected:
         return line->text(QAccessible::Name).toStdString();
     }
     void key(int k) { QTest::keyClick(form.get(), Qt::Key(k)); }
-    PracticeServices practice()
-    {
-        return {*data, seeded, boxes, *form, *dialog, *table, folder.file(CoachTable::kCacheFile)};
-    }
+    PracticeServices practice() { return {*data, seeded, boxes, *form, *dialog, *coach}; }
 
     // Answers the dialog and plays, calling step whenever the game waits for input.
     void play(const QString &name, int opponents, int difficulty, bool hints,
@@ -123,13 +129,15 @@ protected:
         key(Qt::Key_Space);
     }
 
-    static CoachTable *table;
+    static TempFolder *cacheFolder;
+    static CoachLoader *coach;
     int pace = 1;
     SeededRandom seeded{20261208};
     std::unique_ptr<TGameForm> form;
     std::unique_ptr<TPracticeForm> dialog;
 };
-CoachTable *PracticeWindowTest::table = nullptr;
+TempFolder *PracticeWindowTest::cacheFolder = nullptr;
+CoachLoader *PracticeWindowTest::coach = nullptr;
 
 TEST_F(PracticeWindowTest, WholeCoachedGameBooksNothingAndEndsWithTheReview)
 {
@@ -139,7 +147,7 @@ TEST_F(PracticeWindowTest, WholeCoachedGameBooksNothingAndEndsWithTheReview)
     const auto records = data->Records;
     for (int i = 0; i < 16; ++i)
         boxes.answer(true); // strikes the coach chooses
-    Coach coach(*table);
+    Coach coach(SolvedTable());
     int hints = 0;
     std::string caption;
     play("Вася", 2, 7, true, [&] {
@@ -195,11 +203,11 @@ TEST_F(PracticeWindowTest, ClosingEndsWithoutAQuestionOrReviewAndHintsCanBeOff)
 
 TEST_F(PracticeWindowTest, CoachTableComesFromTheCacheOrIsComputedUnderProgress)
 {
-    const auto cache = folder.file(CoachTable::kCacheFile);
-    ASSERT_TRUE(table->save(cache));
-    CoachTable loaded;
-    ASSERT_TRUE(LoadCoachTable(loaded, cache, nullptr));
-    EXPECT_EQ(loaded.value(CoachTable::kFreshSheet), table->value(CoachTable::kFreshSheet));
+    const auto cache = folder.file(kCoachCacheFile);
+    ASSERT_TRUE(SolvedTable().save(cache));
+    CoachLoader loaded(cache);
+    ASSERT_NE(loaded.load(nullptr), nullptr);
+    EXPECT_EQ(loaded.loaded()->freshTotal(), SolvedTable().value(CoachTable::kFreshSheet));
 
     // A damaged cache is computed again under a progress dialog; stopping it leaves no table
     // and the file as it was.
@@ -213,10 +221,10 @@ TEST_F(PracticeWindowTest, CoachTableComesFromTheCacheOrIsComputedUnderProgress)
         }
     });
     stopper.start(20);
-    CoachTable stopped;
-    EXPECT_FALSE(LoadCoachTable(stopped, cache, nullptr));
+    CoachLoader stopped(cache);
+    EXPECT_EQ(stopped.load(nullptr), nullptr);
     EXPECT_TRUE(progressShown);
-    EXPECT_FALSE(stopped.ready());
+    EXPECT_EQ(stopped.loaded(), nullptr);
     EXPECT_EQ(std::filesystem::file_size(cache), 100u);
 }
 

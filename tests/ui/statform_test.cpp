@@ -1,9 +1,10 @@
-#include "game/coachtable.h"
+#include "coach/coachloader.h"
 #include "platform/plotframe.h"
 #include "platform/qtpaths.h"
 #include "results/tstatform.h"
 
 #include "tests/support/ratingsupport.h"
+#include "tests/support/solvedtable.h"
 #include "tests/ui/programfixture.h"
 
 #include <QAccessible>
@@ -49,8 +50,8 @@ TEST_F(StatWindowTest, KeysChooseThePlayerAndNothingIsWritten)
     start();
     // Start-up makes neither the window nor the coach's table.
     EXPECT_EQ(windows->mainForm().findChild<TStatForm *>(), nullptr);
-    EXPECT_FALSE(windows->coachTable().ready());
-    const auto before = folder.contents();
+    EXPECT_EQ(windows->coach().loaded(), nullptr);
+    auto before = folder.contents();
 
     // A look during a game leaves the coach alone; the first look after it asks him, and the
     // player stops him: no best-play line.
@@ -71,7 +72,8 @@ TEST_F(StatWindowTest, KeysChooseThePlayerAndNothingIsWritten)
         EXPECT_FALSE(plot(window, "GivenAwayPlot")->isVisible());
     });
     EXPECT_TRUE(coachAsked);
-    EXPECT_FALSE(windows->coachTable().ready());
+    EXPECT_EQ(windows->coach().loaded(), nullptr);
+    EXPECT_EQ(folder.contents(), before);
 
     // Two members, the second ranked higher; the first has games the coach judged.
     ResetRatingWithMembers(*data, {"Вася", "Петя"});
@@ -82,8 +84,10 @@ TEST_F(StatWindowTest, KeysChooseThePlayerAndNothingIsWritten)
     data->Verdicts[1].Count = 1;
     data->Verdicts[1].Games[1].GivenAway = 7.5;
     SortRating(*data);
-    // Meanwhile the coach learned the game for a practice.
-    ASSERT_TRUE(windows->coachTable().compute());
+    // Meanwhile the coach learned the game for a practice, which cached his table.
+    ASSERT_TRUE(SolvedTable().save(folder.file(kCoachCacheFile)));
+    ASSERT_NE(windows->coach().load(nullptr), nullptr);
+    before = folder.contents();
 
     TStatForm *first = &windows->statForm();
     TempFolder pictures;

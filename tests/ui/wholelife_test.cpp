@@ -1,8 +1,8 @@
 // A club's whole life through the real windows: two members join, play a tournament and one of
 // them a championship, the prizes are given, and the program starts again on the same folder.
 // Every file is then checked against values worked out here from the games as they ended.
+#include "coach/coachtable.h"
 #include "data/verdictbook.h"
-#include "game/coachtable.h"
 
 #include "tests/support/solvedtable.h"
 #include "tests/ui/programfixture.h"

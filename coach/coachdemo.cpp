@@ -1,6 +1,6 @@
-#include "game/coachdemo.h"
+#include "coach/coachdemo.h"
 
-#include "game/coach.h"
+#include "coach/movetext.h"
 #include "game/dicegame.h"
 
 #include <algorithm>

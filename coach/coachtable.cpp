@@ -1,6 +1,6 @@
-#include "game/coachtable.h"
+#include "coach/coachtable.h"
 
-#include "game/coachturn.h"
+#include "coach/coachturn.h"
 #include "platform/filestore.h"
 
 #include <atomic>
@@ -32,7 +32,7 @@ uint64_t checksumOf(const std::vector<double> &values)
 std::vector<int> BonusLanes(uint16_t open)
 {
     std::vector<int> lanes{0};
-    for (int c = 1; c <= 16; ++c) {
+    for (int c = 1; c <= kCombinations; ++c) {
         if (open & (1u << (c - 1)))
             lanes.push_back(c);
     }
@@ -56,13 +56,13 @@ bool CoachTable::compute(const Progress &progress, int threads)
     std::vector<double> values(kSets, 0.0);
     // A set needs only sets with one combination fewer, so the sets are solved by their
     // number of open combinations and each group is shared out among the threads.
-    std::vector<std::vector<uint16_t>> bySize(17);
+    std::vector<std::vector<uint16_t>> bySize(kCombinations + 1);
     for (int open = 1; open < kSets; ++open)
         bySize[std::size_t(std::popcount(unsigned(open)))].push_back(uint16_t(open));
 
     std::atomic<bool> stopped{false};
     std::atomic<int> done{0};
-    for (int size = 1; size <= 16 && !stopped; ++size) {
+    for (int size = 1; size <= kCombinations && !stopped; ++size) {
         const auto &sets = bySize[std::size_t(size)];
         std::atomic<std::size_t> next{0};
         auto work = [&] {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/scoring.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -9,7 +11,7 @@
 class CoachTurn
 {
 public:
-    static constexpr int kMaxLanes = 17;
+    static constexpr int kMaxLanes = kCombinations + 1;
 
     // open: bit c-1 set for each open combination c (at least one). bonuses: the bonus
     // combination of each lane, 0 (or one not open) for none. rest: the expected rest-of-game
@@ -41,7 +43,7 @@ private:
     uint16_t m_open = 0;
     int m_lanes = 0;
     std::vector<int> m_bonus;
-    double m_rest[17] = {};
+    double m_rest[kCombinations + 1] = {};
     // By dice set and lane: after writing on throw 1 and 2 (five dice), after the third throw
     // (five dice) or before it (fewer), before the second throw, and scratch for the choices.
     std::vector<double> m_write1, m_write2, m_third, m_second, m_choice;

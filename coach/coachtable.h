@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/scoring.h"
 #include "platform/gamefiles.h"
 
 #include <cstdint>
@@ -42,7 +43,7 @@ private:
 template <typename Sheet> uint16_t OpenSetOf(const Sheet &sheet)
 {
     uint16_t open = 0;
-    for (int c = 1; c <= 16; ++c) {
+    for (int c = 1; c <= kCombinations; ++c) {
         if (sheet[c] == 0)
             open = uint16_t(open | (1u << (c - 1)));
     }

@@ -1,4 +1,4 @@
-#include "game/practiceseats.h"
+#include "coach/practiceseats.h"
 
 #include "game/dicegame.h"
 #include "game/seats.h"

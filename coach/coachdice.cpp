@@ -1,4 +1,4 @@
-#include "game/coachdice.h"
+#include "coach/coachdice.h"
 
 #include <cmath>
 

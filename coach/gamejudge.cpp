@@ -1,9 +1,9 @@
-#include "game/gamejudge.h"
+#include "coach/gamejudge.h"
 
+#include "coach/movetext.h"
+#include "coach/practicereview.h"
 #include "data/datafiles.h"
 #include "data/verdictbook.h"
-#include "game/coach.h"
-#include "game/practicereview.h"
 #include "platform/clock.h"
 
 #include <algorithm>
@@ -95,7 +95,8 @@ void ChoiceLog::replay(int player, MoveWatcher &watcher) const
     }
 }
 
-TJudgedGame JudgeGame(Coach &coach, const ChoiceLog &log, int player, int32_t total, double date)
+TJudgedGame JudgeGame(SolverInterface &coach, const ChoiceLog &log, int player, int32_t total,
+                      double date)
 {
     PracticeReview review(coach);
     log.replay(player, review);
@@ -141,15 +142,17 @@ void GameJudge::judgeNoted()
 {
     const std::vector<NotedGame> games = std::move(m_noted);
     m_noted.clear();
-    if (games.empty() || !m_s.makeReady())
+    if (games.empty())
+        return;
+    SolverInterface *coach = m_s.makeReady();
+    if (!coach)
         return;
     // The games are counted already: a verdict that cannot be made is only missing.
     try {
-        Coach coach(m_s.table);
         for (const NotedGame &game : games) {
             for (const Member &member : game.members)
                 AddJudgedGame(m_s.data, member.name,
-                              JudgeGame(coach, game.log, member.seat, member.total, game.date));
+                              JudgeGame(*coach, game.log, member.seat, member.total, game.date));
         }
     } catch (const std::exception &) {
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/coach.h"
+#include "coach/solverinterface.h"
 
 #include <cstdint>
 #include <string>
@@ -19,7 +19,7 @@ struct ReviewedChoice {
 class PracticeReview : public MoveWatcher
 {
 public:
-    explicit PracticeReview(Coach &coach) : m_coach(coach) {}
+    explicit PracticeReview(SolverInterface &coach) : m_coach(coach) {}
 
     // The player is not asked: everything the review is told is weighed.
     void keepChosen(int player, int turn, const TurnMoment &moment,
@@ -36,7 +36,7 @@ public:
 private:
     void weigh(int turn, const TurnMoment &moment, const CoachMove &chosen);
 
-    Coach &m_coach;
+    SolverInterface &m_coach;
     std::vector<ReviewedChoice> m_choices;
 };
 

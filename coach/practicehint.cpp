@@ -1,9 +1,9 @@
-#include "game/practicehint.h"
+#include "coach/practicehint.h"
 
-#include "game/coach.h"
+#include "coach/movetext.h"
 #include "game/dicegame.h"
 
-std::string PracticeHint(const DiceGame &game, Coach &coach)
+std::string PracticeHint(const DiceGame &game, SolverInterface &coach)
 {
     if (!game.humanTurn())
         return "Тренер подскажет в ваш ход";

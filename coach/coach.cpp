@@ -1,11 +1,10 @@
-#include "game/coach.h"
+#include "coach/coach.h"
 
-#include "game/coachdice.h"
+#include "coach/coachdice.h"
 #include "game/scoring.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 using namespace coachdice;
 
@@ -27,17 +26,6 @@ std::vector<uint8_t> joined(const std::vector<uint8_t> &a, const std::vector<uin
 
 } // namespace
 
-std::string FacesText(const std::vector<uint8_t> &faces)
-{
-    std::string text;
-    for (uint8_t face : faces) {
-        if (!text.empty())
-            text += ' ';
-        text += char('0' + face);
-    }
-    return text;
-}
-
 void Coach::prepare(uint16_t open, int bonus)
 {
     const int lane = bonus <= kCombinations && (open & (1u << (bonus - 1))) ? bonus : 0;
@@ -48,7 +36,7 @@ void Coach::prepare(uint16_t open, int bonus)
     m_solvedBonus = lane;
 }
 
-CoachMove Coach::keepMove(const TurnMoment &moment, const std::vector<uint8_t> &held)
+CoachMove KeepMove(const TurnMoment &moment, const std::vector<uint8_t> &held)
 {
     CoachMove move;
     move.kind = CoachMove::Kind::Keep;
@@ -97,7 +85,7 @@ std::vector<CoachMove> Coach::advise(const TurnMoment &moment)
             std::vector<uint8_t> held;
             for (int f = 1; f <= 6; ++f)
                 held.insert(held.end(), std::size_t(take[f]), uint8_t(f));
-            CoachMove move = keepMove(moment, held);
+            CoachMove move = KeepMove(moment, held);
             // A hold that is given back is the same move as holding none.
             const bool givenBack = KeptDiceGivenBack(t, int(held.size()));
             if (move.keep.size() == 5) {
@@ -118,45 +106,4 @@ std::vector<CoachMove> Coach::advise(const TurnMoment &moment)
         return a.expected > b.expected;
     });
     return moves;
-}
-
-std::string PointsText(double value)
-{
-    char buffer[64];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
-    std::string text(buffer, written.ptr);
-    std::replace(text.begin(), text.end(), '.', ',');
-    return text == "-0,0" ? "0,0" : text;
-}
-
-std::string MoveText(const CoachMove &move)
-{
-    auto write = [&](const char *written, const char *struck) {
-        return std::string(move.points > 0 ? written : struck) + "«" +
-               SheetLabels[std::size_t(move.combination)] + "»";
-    };
-    switch (move.kind) {
-    case CoachMove::Kind::Throw:
-        return "Бросайте";
-    case CoachMove::Kind::Keep:
-        if (move.keep.size() == 5)
-            return write("Хватит: запишите в ", "Хватит: спишите ");
-        if (move.keep.empty())
-            return "Бросайте все кости заново";
-        return "Оставьте " + FacesText(move.keep) + " и бросайте";
-    case CoachMove::Kind::Write:
-        break;
-    }
-    return write("Запишите в ", "Спишите ");
-}
-
-std::string AdviceText(const std::vector<CoachMove> &moves)
-{
-    if (moves.empty())
-        return {};
-    std::string text = MoveText(moves[0]) + " (в среднем " + PointsText(moves[0].expected);
-    if (moves.size() > 1)
-        text += "; следующий вариант " + PointsText(moves[1].expected);
-    return text + ")";
 }

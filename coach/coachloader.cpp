@@ -1,6 +1,6 @@
-#include "game/coachloader.h"
+#include "coach/coachloader.h"
 
-#include "game/coachtable.h"
+#include "coach/coach.h"
 
 #include <QEventLoop>
 #include <QProgressDialog>
@@ -9,7 +9,10 @@
 #include <atomic>
 #include <thread>
 
-bool LoadCoachTable(CoachTable &table, const std::filesystem::path &cacheFile, QWidget *parent)
+namespace
+{
+
+bool loadTable(CoachTable &table, const std::filesystem::path &cacheFile, QWidget *parent)
 {
     if (table.ready() || table.load(cacheFile))
         return true;
@@ -52,4 +55,24 @@ bool LoadCoachTable(CoachTable &table, const std::filesystem::path &cacheFile, Q
     // A cache that cannot be written only means solving again next time.
     table.save(cacheFile);
     return true;
+}
+
+} // namespace
+
+CoachLoader::CoachLoader(std::filesystem::path cacheFile)
+    : m_cacheFile(std::move(cacheFile)), m_table(std::make_unique<CoachTable>()),
+      m_coach(std::make_unique<Coach>(*m_table))
+{
+}
+
+CoachLoader::~CoachLoader() = default;
+
+SolverInterface *CoachLoader::load(QWidget *parent)
+{
+    return loadTable(*m_table, m_cacheFile, parent) ? m_coach.get() : nullptr;
+}
+
+SolverInterface *CoachLoader::loaded()
+{
+    return m_table->ready() ? m_coach.get() : nullptr;
 }

@@ -1,4 +1,6 @@
-#include "game/practicereview.h"
+#include "coach/practicereview.h"
+
+#include "coach/movetext.h"
 
 #include <algorithm>
 
@@ -20,7 +22,7 @@ bool sameMove(const CoachMove &a, const CoachMove &b)
 void PracticeReview::keepChosen(int, int turn, const TurnMoment &moment,
                                 const std::vector<uint8_t> &held)
 {
-    weigh(turn, moment, Coach::keepMove(moment, held));
+    weigh(turn, moment, KeepMove(moment, held));
 }
 
 void PracticeReview::writeChosen(int, int turn, const TurnMoment &moment, int combination)

@@ -1,6 +1,6 @@
-#include "game/coachturn.h"
+#include "coach/coachturn.h"
 
-#include "game/coachdice.h"
+#include "coach/coachdice.h"
 #include "game/scoring.h"
 
 #include <algorithm>

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "data/verdicts.h"
-#include "game/coachmoment.h"
 #include "game/dicegame.h"
+#include "game/movewatcher.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
 class Clock;
-class Coach;
-class CoachTable;
+class SolverInterface;
 
 // The choices of every human seat of a game, kept as they are made: the coach weighs them only
 // after the game, so a real game never waits for it.
@@ -38,7 +37,8 @@ private:
 
 // The coach's verdict on one seat's game: its total, best play's expected total from a fresh
 // sheet, the points its choices gave away and the three costliest of them.
-TJudgedGame JudgeGame(Coach &coach, const ChoiceLog &log, int player, int32_t total, double date);
+TJudgedGame JudgeGame(SolverInterface &coach, const ChoiceLog &log, int player, int32_t total,
+                      double date);
 
 // A judged decision in words: the turn, the throw, the choice, best play's choice and the cost.
 // Empty for a move a hand-edited file made unreadable.
@@ -50,14 +50,13 @@ std::string JudgedMoveText(const TJudgedMove &move);
 class GameJudge
 {
 public:
-    // Makes the table ready, computing it under a progress window when it must; false when the
-    // player stopped that: the games then simply go unjudged.
-    using MakeReady = std::function<bool()>;
+    // The coach, made ready under a progress window when he must be; nullptr when the player
+    // stopped that: the games then simply go unjudged.
+    using MakeReady = std::function<SolverInterface *()>;
     struct Services {
         SharedData &data;
         DataFiles &files;
         const Clock &clock;
-        CoachTable &table;
         MakeReady makeReady;
     };
     explicit GameJudge(Services services) : m_s(std::move(services)) {}
