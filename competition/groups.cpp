@@ -1,5 +1,6 @@
 #include "competition/groups.h"
 
+#include "competition/slotrules.h"
 #include "competition/standings.h"
 #include "data/rankorder.h"
 #include "platform/randomsource.h"
@@ -8,7 +9,7 @@ void DistributeGroups(SharedData &data, RandomSource &random, const TSaveSlot &s
                       bool clubTogether)
 {
     const int count = slot.Cham.ParticipantCount;
-    const int per = count / 3;
+    const int per = count / kChampionshipGroups;
     const int humans = slot.Cham.HumanCount;
     OneBased<bool, 30> placed{};
     const auto put = [&](int position, int participant) {
@@ -21,7 +22,7 @@ void DistributeGroups(SharedData &data, RandomSource &random, const TSaveSlot &s
     int clubFirst = 1;
     int clubLast = 0;
     if (clubTogether && humans <= per) {
-        const int group = random.uniform(1, 3);
+        const int group = random.uniform(1, kChampionshipGroups);
         clubFirst = (group - 1) * per + 1;
         clubLast = (group - 1) * per + humans;
         for (int member = 1; member <= humans; ++member)

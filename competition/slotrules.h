@@ -25,7 +25,9 @@ constexpr int kMaxTournamentPlayers = 10;
 constexpr int kMinTournamentPlayers = 2;
 constexpr int kMinChampionshipPlayers = 12;
 constexpr int kMaxChampionshipPlayers = 30;
-constexpr int kChampionshipPlayersStep = 3; // a championship is played in three equal groups
+// A championship is played in three equal groups: its player counts go in steps of three.
+constexpr int kChampionshipGroups = 3;
+constexpr int kChampionshipPlayersStep = kChampionshipGroups;
 
 // The counts the new-competition dialog offers first.
 constexpr int kDefaultTournamentPlayers = 7;

@@ -13,7 +13,8 @@ bool writeNew(const std::filesystem::path &path, const void *bytes, std::size_t 
     std::FILE *file = std::fopen(path.c_str(), "wb");
     if (!file)
         return false;
-    bool ok = std::fwrite(bytes, 1, size, file) == size && std::fflush(file) == 0 &&
+    // An empty file may come with no buffer at all, which fwrite must not be given.
+    bool ok = (size == 0 || std::fwrite(bytes, 1, size, file) == size) && std::fflush(file) == 0 &&
               ::fsync(::fileno(file)) == 0;
     return std::fclose(file) == 0 && ok;
 }

@@ -76,7 +76,7 @@ double PrizeFor(const TSaveSlot &slot, int participant, int place)
     const double handicap = member ? 0 : 10 * (difficulty - 6);
     prize += (average - 185 - handicap) * kResultFactor;
     if (slot.IsCham) {
-        const double ballsAverage = GroupBallsAverage(ParticipantCount(slot) / 3);
+        const double ballsAverage = GroupBallsAverage(ParticipantCount(slot) / kChampionshipGroups);
         prize += 5 * (slot.Cham.Balls[k] / double(rounds) - ballsAverage) / ballsAverage;
     }
     return prize;

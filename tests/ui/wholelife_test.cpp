@@ -330,7 +330,8 @@ TEST_F(WholeLifeTest, ClubPlaysATournamentAndAChampionshipAndKeepsEverything)
         if (row.name.empty())
             continue;
         EXPECT_EQ(records[b].Difficulty, row.entry.Difficulty);
-        EXPECT_EQ(records[b].Date, FixedClock::kToday);
+        // By value: the records are packed, so a reference to a date would be misaligned.
+        EXPECT_EQ(double(records[b].Date), FixedClock::kToday);
         EXPECT_EQ(records[b].ComboScores, row.entry.ComboScores);
     }
     for (std::size_t b = 21; b <= 30; ++b) {
@@ -340,7 +341,7 @@ TEST_F(WholeLifeTest, ClubPlaysATournamentAndAChampionshipAndKeepsEverything)
         EXPECT_EQ(records[b].Score, row.score);
         if (row.name.empty())
             continue;
-        EXPECT_EQ(records[b].Date, FixedClock::kToday);
+        EXPECT_EQ(double(records[b].Date), FixedClock::kToday);
         const TPrizeFields &got = records[b].Prize;
         const TPrizeFields &want = row.entry.Prize;
         EXPECT_EQ(got.Place, want.Place);
