@@ -65,9 +65,9 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
                                   s.data, s.files, s.boxes, s.folder, s.openText})));
     TMainForm *main = windows->m_mainForm.get();
     s.sounds.names = main->soundNames();
-    windows->m_gameForm = TGameForm::create({s.data, s.files, s.random, s.boxes, s.clock}, s.sounds,
-                                            s.pump, qtPath(s.folder));
-    if (!windows->m_gameForm)
+    // The game window is made at its first game, but a start without die pictures ends here.
+    windows->m_diePictures = TGameForm::prepare(s.boxes, s.sounds, qtPath(s.folder));
+    if (!windows->m_diePictures)
         return nullptr;
 
     windows->m_club = std::make_unique<ClubBook>(s.data, s.files, s.random, s.boxes);
@@ -79,12 +79,12 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     windows->m_judge = std::make_unique<GameJudge>(
         GameJudge::Services{s.data, s.files, s.clock, [&coach, main] { return coach.load(main); }});
 
+    ProgramWindows *w = windows.get();
     TMainForm::Companions companions;
-    companions.gameForm = windows->m_gameForm.get();
+    companions.gameForm = [w]() -> TGameForm & { return w->gameForm(); };
     companions.passwords = windows->m_passwords.get();
     companions.random = &s.random;
     companions.clock = &s.clock;
-    ProgramWindows *w = windows.get();
     companions.clubForm = [w]() -> TClubForm & { return w->clubForm(); };
     companions.loadForm = [w]() -> TLoadForm & { return w->loadForm(); };
     companions.newForm = [w]() -> TNewForm & { return w->newForm(); };
@@ -97,6 +97,17 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
     companions.statForm = [w]() -> TStatForm & { return w->statForm(); };
     main->setCompanions(companions);
     return windows;
+}
+
+TGameForm &ProgramWindows::gameForm()
+{
+    if (!m_gameForm) {
+        const Services &s = m_services;
+        m_gameForm = std::make_unique<TGameForm>(
+            DiceGame::Services{s.data, s.files, s.random, s.boxes, s.clock}, s.sounds, s.pump,
+            std::move(*m_diePictures));
+    }
+    return *m_gameForm;
 }
 
 TClubForm &ProgramWindows::clubForm()

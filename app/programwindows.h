@@ -2,12 +2,14 @@
 
 #include "app/tmainform.h"
 #include "coach/practiceseats.h"
+#include "game/diepictures.h"
 
 #include <QString>
 
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class ClubBook;
 class CoachLoader;
@@ -25,8 +27,8 @@ class TPracticeForm;
 class TStatForm;
 
 // Every window of the program, handed to the main window; they live until the program ends. The
-// windows a start shows or checks are created at start-up in the program's order, the others on
-// their first use.
+// windows a start shows are created at start-up in the program's order, the others on their
+// first use. What the game window needs is checked at start-up all the same.
 class ProgramWindows
 {
 public:
@@ -49,11 +51,11 @@ public:
     ~ProgramWindows();
 
     TMainForm &mainForm() { return *m_mainForm; }
-    TGameForm &gameForm() { return *m_gameForm; }
     TChamForm &chamForm() { return *m_chamForm; }
     TPraiseForm &praiseForm() { return *m_praiseForm; }
     CoachLoader &coach() { return *m_coach; }
     // Made on first use: start-up does not pay for windows it does not show.
+    TGameForm &gameForm();
     TClubForm &clubForm();
     TAddPlayerForm &addPlayerForm();
     TPasswordForm &passwordForm();
@@ -71,6 +73,8 @@ private:
 
     // The main window goes last: its dialogs are its children, and it writes the settings.
     std::unique_ptr<TMainForm> m_mainForm;
+    // Read at start-up, for the game window to take when it is made.
+    std::optional<DiePictures> m_diePictures;
     std::unique_ptr<TGameForm> m_gameForm;
     std::unique_ptr<ClubBook> m_club;
     TAddPlayerForm *m_addPlayerForm = nullptr;

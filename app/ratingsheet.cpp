@@ -27,9 +27,7 @@ RatingSheet::RatingSheet(SharedData &data, QWidget *parent)
 {
     setObjectName(QStringLiteral("RaytingSheet"));
     m_image->setObjectName(QStringLiteral("RayImage"));
-    QImage picture(kRatingPictureSize, QImage::Format_RGB32);
-    picture.fill(palette::navy);
-    m_image->setPicture(std::move(picture));
+    m_image->showBlank(palette::navy);
 
     // Forty rows are taller than the page: the picture scrolls under the fixed header.
     auto *scroll = new QScrollArea;

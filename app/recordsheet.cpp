@@ -54,9 +54,7 @@ RecordSheet::RecordSheet(const SharedData &data, QWidget *parent)
 {
     setObjectName(QStringLiteral("RecordSheet"));
     m_image->setObjectName(QStringLiteral("RecImage"));
-    QImage picture(kRecordsPictureSize, QImage::Format_RGB32);
-    picture.fill(palette::navy);
-    m_image->setPicture(std::move(picture));
+    m_image->showBlank(palette::navy);
 
     tableLabel(QStringLiteral("Rec1Label"), QStringLiteral("Рекорды одиночной игры"), 0, this);
     tableLabel(QStringLiteral("Rec2Label"), QStringLiteral("Рекорды в призах"), kPrizeLabelTop,

@@ -62,9 +62,7 @@ StandingsSheet::StandingsSheet(const Layout &layout, QWidget *parent)
     setObjectName(layout.sheet);
     m_headerLabel->setAlignment(Qt::AlignCenter);
     m_image->setObjectName(layout.image);
-    QImage picture(layout.pictureSize, QImage::Format_RGB32);
-    picture.fill(palette::navy);
-    m_image->setPicture(std::move(picture));
+    m_image->showBlank(palette::navy);
     m_continueButton->setEnabled(false);
     m_praiseButton->hide();
 

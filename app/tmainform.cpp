@@ -276,7 +276,7 @@ RoundServices TMainForm::roundServices()
             *m_companions.random,
             m_services.boxes,
             *m_companions.passwords,
-            m_companions.gameForm->game(),
+            m_companions.gameForm().game(),
             m_companions.judge};
 }
 
@@ -394,7 +394,7 @@ void TMainForm::PracticeMenuItemClick()
     PracticeServices services{m_data,
                               *m_companions.random,
                               m_services.boxes,
-                              *m_companions.gameForm,
+                              m_companions.gameForm(),
                               m_companions.practiceForm(),
                               *m_companions.coach};
     PlayPractice(services);

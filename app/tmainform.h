@@ -52,7 +52,6 @@ public:
     // page buttons hand their work to them. A command whose window is missing does nothing.
     // The windows behind functions are made on their first use.
     struct Companions {
-        TGameForm *gameForm = nullptr;
         PasswordAsker *passwords = nullptr;
         RandomSource *random = nullptr;
         const Clock *clock = nullptr;
@@ -60,6 +59,7 @@ public:
         TPraiseForm *praiseForm = nullptr;
         CoachLoader *coach = nullptr;
         GameJudge *judge = nullptr;
+        std::function<TGameForm &()> gameForm;
         std::function<TClubForm &()> clubForm;
         std::function<TLoadForm &()> loadForm;
         std::function<TNewForm &()> newForm;

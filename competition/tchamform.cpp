@@ -55,9 +55,7 @@ TChamForm::TChamForm(QWidget *parent)
 
     m_image->setObjectName(QStringLiteral("Image"));
     m_image->setAccessibleName(QStringLiteral("Группы тура"));
-    QImage picture(kGroupsPictureSize, QImage::Format_RGB32);
-    picture.fill(palette::navy);
-    m_image->setPicture(std::move(picture));
+    m_image->showBlank(palette::navy);
     m_scroll->setObjectName(QStringLiteral("ScrollBox"));
     m_scroll->setWidget(m_image);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

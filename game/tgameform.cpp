@@ -69,17 +69,26 @@ QToolButton *glyphButton(QWidget *parent, const QString &name, const QRect &geom
 
 } // namespace
 
-std::unique_ptr<TGameForm> TGameForm::create(DiceGame::Services services, SoundBoard &sounds,
-                                             EventPump &pump, const QString &folder)
+std::optional<DiePictures> TGameForm::prepare(MessageBoxes &boxes, SoundBoard &sounds,
+                                              const QString &folder)
 {
     sounds.checkFiles();
     DiePictures pictures;
     const std::string error = pictures.load(folder);
     if (!error.empty()) {
-        services.boxes.show(MessageBoxes::Kind::Error, error);
-        return nullptr;
+        boxes.show(MessageBoxes::Kind::Error, error);
+        return std::nullopt;
     }
-    return std::unique_ptr<TGameForm>(new TGameForm(services, sounds, pump, std::move(pictures)));
+    return pictures;
+}
+
+std::unique_ptr<TGameForm> TGameForm::create(DiceGame::Services services, SoundBoard &sounds,
+                                             EventPump &pump, const QString &folder)
+{
+    std::optional<DiePictures> pictures = prepare(services.boxes, sounds, folder);
+    if (!pictures)
+        return nullptr;
+    return std::make_unique<TGameForm>(services, sounds, pump, std::move(*pictures));
 }
 
 TGameForm::TGameForm(DiceGame::Services services, SoundBoard &sounds, EventPump &pump,

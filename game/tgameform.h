@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class Demonstration;
@@ -22,17 +23,23 @@ class QToolButton;
 class SoundBoard;
 
 // The game window: draws the game's screen state and forwards the player's clicks and keys to
-// the game. Created once at start-up and reused for every game.
+// the game. Created once, when first needed, and reused for every game.
 class TGameForm : public QWidget, public GameView
 {
     Q_OBJECT
 
 public:
     // Checks the sound files and reads the die pictures from folder (the working folder when
-    // empty). Without usable pictures the error box is shown and nullptr returned: the program
+    // empty). Without usable pictures the error box is shown and nullopt returned: the program
     // has to end.
+    static std::optional<DiePictures> prepare(MessageBoxes &boxes, SoundBoard &sounds,
+                                              const QString &folder = QString());
+    // prepare, then the window; nullptr where prepare fails.
     static std::unique_ptr<TGameForm> create(DiceGame::Services services, SoundBoard &sounds,
                                              EventPump &pump, const QString &folder = QString());
+    // The window on what prepare gave.
+    TGameForm(DiceGame::Services services, SoundBoard &sounds, EventPump &pump,
+              DiePictures pictures);
 
     // The players, their levels and their sheets: filled in before a game, read after it.
     DiceGame &game() { return m_game; }
@@ -60,9 +67,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    TGameForm(DiceGame::Services services, SoundBoard &sounds, EventPump &pump,
-              DiePictures pictures);
-
     void createStatusPanel();
     void createPutPanel();
     void createPlaceImage();

@@ -26,6 +26,11 @@ void PictureBox::redraw(std::function<void(QImage &)> draw)
     }
 }
 
+void PictureBox::showBlank(QColor colour)
+{
+    redraw([colour](QImage &picture) { picture.fill(colour); });
+}
+
 const QImage &PictureBox::picture() const
 {
     drawPending();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QWidget>
 
@@ -20,6 +21,8 @@ public:
     // when the box moves to a screen of another pixel ratio. A hidden box draws when it is first
     // shown or read, so pages nobody looks at cost nothing at start-up.
     void redraw(std::function<void(QImage &)> draw);
+    // Shows only the colour until the first picture; filled when first needed, like a drawing.
+    void showBlank(QColor colour);
     const QImage &picture() const;
 
 signals:

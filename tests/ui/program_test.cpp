@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <filesystem>
+
 TEST_F(ProgramTest, CommandsWaitWhileAGameOrARoundRuns)
 {
     start();
@@ -86,4 +88,13 @@ TEST_F(ProgramTest, PracticeFirstOffersTheMemberWhoWasFirstInTheClubAtStartUp)
     const auto *name = windows->practiceForm().findChild<QComboBox *>("NameCombo");
     ASSERT_NE(name, nullptr);
     EXPECT_EQ(name->currentText(), "Игрок");
+}
+
+TEST_F(ProgramTest, StartWithoutDiePicturesShowsTheErrorAndEnds)
+{
+    std::filesystem::remove(folder.file("vertoxwn.dat"));
+    EXPECT_EQ(createWindows(), nullptr);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].kind, MessageBoxes::Kind::Error);
+    EXPECT_EQ(boxes.shown[0].text, "Не удается найти или открыть файл vertoxwn.dat !");
 }

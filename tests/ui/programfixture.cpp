@@ -36,17 +36,22 @@ ProgramTest::~ProgramTest()
 void ProgramTest::start()
 {
     stop();
-    data = std::make_unique<SharedData>();
-    files = std::make_unique<DataFiles>(*data, boxes, folder.path());
-    sounds = std::make_unique<SoundBoard>(data->SoundOn, device);
-    windows = ProgramWindows::create({*data, *files, random, boxes, clock, *sounds, pump,
-                                      folder.path(), [](const QString &) { return true; }});
+    windows = createWindows();
     ASSERT_NE(windows, nullptr);
     windows->praiseForm().setTickInterval(0);
     windows->mainForm().show();
     QApplication::setActiveWindow(&windows->mainForm());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&windows->mainForm()));
     m_robot.start();
+}
+
+std::unique_ptr<ProgramWindows> ProgramTest::createWindows()
+{
+    data = std::make_unique<SharedData>();
+    files = std::make_unique<DataFiles>(*data, boxes, folder.path());
+    sounds = std::make_unique<SoundBoard>(data->SoundOn, device);
+    return ProgramWindows::create({*data, *files, random, boxes, clock, *sounds, pump,
+                                   folder.path(), [](const QString &) { return true; }});
 }
 
 void ProgramTest::stop()

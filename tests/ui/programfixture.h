@@ -41,6 +41,9 @@ protected:
     // Starts the program (again) on the folder: a new process's memory, the same files.
     void start();
     void stop();
+    // The shared state and the windows on the folder, as the program makes them; nullptr where
+    // the program would end at once.
+    std::unique_ptr<ProgramWindows> createWindows();
 
     // The next modal window named objectName is handled by handle, once.
     void whenModal(const QString &objectName, std::function<void(QWidget *)> handle);
