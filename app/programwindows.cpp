@@ -22,8 +22,8 @@
 namespace
 {
 
-// The window in form, made by make on the first call.
-template <typename Form, typename Make> Form &madeOnFirstUse(Form *&form, Make make)
+// The window that form holds (a pointer or a unique_ptr), made by make on the first call.
+template <typename Holder, typename Make> auto &madeOnFirstUse(Holder &form, Make make)
 {
     if (!form)
         form = make();
@@ -101,13 +101,12 @@ std::unique_ptr<ProgramWindows> ProgramWindows::create(Services s)
 
 TGameForm &ProgramWindows::gameForm()
 {
-    if (!m_gameForm) {
+    return madeOnFirstUse(m_gameForm, [this] {
         const Services &s = m_services;
-        m_gameForm = std::make_unique<TGameForm>(
+        return std::make_unique<TGameForm>(
             DiceGame::Services{s.data, s.files, s.random, s.boxes, s.clock}, s.sounds, s.pump,
             std::move(*m_diePictures));
-    }
-    return *m_gameForm;
+    });
 }
 
 TClubForm &ProgramWindows::clubForm()
