@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -174,31 +173,24 @@ void PlayPractice(PracticeServices &s)
     // Without the coach (his computation stopped) the game is still played, unadvised.
     SolverInterface *coach = s.coach.load(&s.dialog);
 
+    GameSetup practice = PracticeGame(s.data, setup, s.random);
     DiceGame &game = s.gameForm.game();
-    SeatPractice(game, s.data, setup, s.random);
-    const uint8_t difficulty = s.data.CurDifficulty;
-    s.data.CurDifficulty = uint8_t(setup.difficulty);
     std::optional<PracticeReview> review;
     std::optional<CoachDemo> demo;
     if (coach) {
-        game.setWatcher(&review.emplace(*coach));
+        practice.watcher = &review.emplace(*coach);
         if (setup.hints)
-            s.gameForm.setHints([&] { return PracticeHint(game, *coach); });
-        s.gameForm.setDemonstration(&demo.emplace(game, *coach), unsigned(setup.pace) * 1000);
-        if (setup.demonstration)
-            QTimer::singleShot(0, &s.gameForm, [&] { s.gameForm.startDemonstration(); });
+            practice.hints = [&] { return PracticeHint(game, *coach); };
+        practice.demonstration = &demo.emplace(game, *coach);
+        practice.pace = unsigned(setup.pace) * 1000;
+        practice.demonstrateAtStart = setup.demonstration;
     }
 
-    const DiceGame::Result result = s.gameForm.PlayGame(true, "Тренировка");
+    const DiceGame::Result result = s.gameForm.PlayGame(practice);
 
-    s.gameForm.setDemonstration(nullptr, 0);
-    s.gameForm.setHints({});
-    game.setWatcher(nullptr);
-    game.setPractice(false);
-    s.data.CurDifficulty = difficulty;
     // A game the coach played alone has nothing of the player's to review.
     if (review && !result.quit && !review->choices().empty()) {
         s.boxes.show(MessageBoxes::Kind::Information,
-                     ReviewText(*review, game.players[1].sheet[kTotalCell], coach->freshTotal()));
+                     ReviewText(*review, game.players()[1].sheet[kTotalCell], coach->freshTotal()));
     }
 }

@@ -52,17 +52,16 @@ void CoachDemo::move()
     if (moves.empty())
         return;
     const CoachMove best = moves[0];
-    MoveWatcher *watcher = m_game.watcher();
-    m_game.setWatcher(nullptr);
-    const bool keep = best.kind == CoachMove::Kind::Keep;
-    if (keep)
-        holdFor(best.keep);
-    // After the third throw "Хватит" comes before the write.
-    if (keep || m_game.screen().elseButton.enabled)
-        m_game.go();
-    if (!keep || best.keep.size() == 5)
-        m_game.write(best.combination, false);
-    m_game.setWatcher(watcher);
+    m_game.unwatched([&] {
+        const bool keep = best.kind == CoachMove::Kind::Keep;
+        if (keep)
+            holdFor(best.keep);
+        // After the third throw "Хватит" comes before the write.
+        if (keep || m_game.screen().elseButton.enabled)
+            m_game.go();
+        if (!keep || best.keep.size() == 5)
+            m_game.write(best.combination, false);
+    });
 }
 
 void CoachDemo::holdFor(const std::vector<uint8_t> &keep)

@@ -19,6 +19,7 @@ bool loadTable(CoachTable &table, const std::filesystem::path &cacheFile, QWidge
 
     QProgressDialog progress("Тренер изучает игру (это делается один раз)...", "Отмена", 0,
                              CoachTable::kSets - 1, parent);
+    progress.setObjectName("CoachProgress");
     progress.setWindowTitle("Тренировка");
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(0);

@@ -118,17 +118,16 @@ TJudgedGame JudgeGame(SolverInterface &coach, const ChoiceLog &log, int player, 
     return game;
 }
 
-DiceGame::Result GameJudge::play(DiceGame &game, bool show, const std::string &caption)
+DiceGame::Result GameJudge::play(DiceGame &game, GameSetup setup)
 {
     m_log.clear();
-    game.setWatcher(&m_log);
-    const DiceGame::Result result = game.PlayGame(show, caption);
-    game.setWatcher(nullptr);
+    setup.watcher = &m_log;
+    const DiceGame::Result result = game.PlayGame(setup);
     if (result.quit)
         return result;
     NotedGame noted{m_log, {}, m_s.clock.today()};
-    for (int seat = 1; seat <= game.playerCount; ++seat) {
-        const GamePlayer &player = game.players[seat];
+    for (int seat = 1; seat <= game.playerCount(); ++seat) {
+        const GamePlayer &player = game.players()[seat];
         if (player.isHuman() && FindRatingEntry(m_s.data, player) > 30)
             noted.members.push_back({seat, player.name, player.sheet[kTotalCell]});
     }

@@ -62,7 +62,7 @@ public:
     explicit GameJudge(Services services) : m_s(std::move(services)) {}
 
     // Plays one game of a competition as DiceGame::PlayGame does and notes its members' choices.
-    DiceGame::Result play(DiceGame &game, bool show, const std::string &caption);
+    DiceGame::Result play(DiceGame &game, GameSetup setup);
     // Judges the games noted since the last call. The round calls it once its save file is
     // written, so a judging that fails or is killed loses nothing but the verdicts.
     void judgeNoted();

@@ -1,23 +1,18 @@
 #include "coach/practiceseats.h"
 
-#include "game/dicegame.h"
 #include "game/seats.h"
 
 #include <algorithm>
 
-void SeatPractice(DiceGame &game, const SharedData &data, const PracticeSetup &setup,
-                  RandomSource &random)
+GameSetup PracticeGame(const SharedData &data, const PracticeSetup &setup, RandomSource &random)
 {
+    GameSetup game;
+    game.practice = true;
+    game.difficulty = uint8_t(setup.difficulty);
+    game.caption = "Тренировка";
+    game.seat(Str17::fromText(setup.name, kMaxNameChars), 0);
     const int opponents = std::clamp(setup.opponents, 0, kMaxOpponents);
-    game.setPractice(true);
-    game.playerCount = 1 + opponents;
-    game.players[1] = {};
-    game.players[1].name = Str17::fromText(setup.name, kMaxNameChars);
-    const std::vector<Str17> computers = DrawComputers(random, opponents);
-    for (int seat = 2; seat <= game.playerCount; ++seat) {
-        GamePlayer &player = game.players[std::size_t(seat)];
-        player = {};
-        player.name = computers[std::size_t(seat - 2)];
-        player.level = ComputerLevel(data, player.name);
-    }
+    for (const Str17 &name : DrawComputers(random, opponents))
+        game.seat(name, ComputerLevel(data, name));
+    return game;
 }

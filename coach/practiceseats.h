@@ -1,10 +1,10 @@
 #pragma once
 
 #include "data/shareddata.h"
+#include "game/gamesetup.h"
 
 #include <string>
 
-class DiceGame;
 class RandomSource;
 
 // What the player chose for a practice game.
@@ -19,7 +19,7 @@ struct PracticeSetup {
 
 constexpr int kMaxOpponents = 9;
 
-// The player first, then the computer opponents drawn as a new tournament draws them, each at
-// its place in the rating order. Sets the game to practice.
-void SeatPractice(DiceGame &game, const SharedData &data, const PracticeSetup &setup,
-                  RandomSource &random);
+// A practice game at the chosen difficulty: the player first, then the computer opponents drawn
+// as a new tournament draws them, each at its place in the rating order. The coach's watcher,
+// hints and demonstration are the caller's to add.
+GameSetup PracticeGame(const SharedData &data, const PracticeSetup &setup, RandomSource &random);

@@ -58,21 +58,19 @@ void ChampionshipRound::playGroup(int group)
         return; // "Дальше" stays disabled: only closing the window leaves the round
 
     data.CurDifficulty = s.Cham.Difficulty;
-    game.playerCount = n;
-    game.players = seats;
     const std::string caption = "Чемпионат(" + std::to_string(s.Cham.RoundsPlayed + 1) + " тур, " +
                                 std::to_string(group) + " группа)";
-    const DiceGame::Result result = PlayRoundGame(m_services, AnyHumanSeated(seats, n), caption);
+    const DiceGame::Result result = PlayRoundGame(m_services, seats, n, caption);
     m_enabled = true;
     if (result.quit)
         return; // the same group plays again with the next "Дальше"
 
     int64_t sum = 0;
     for (int seat = 1; seat <= n; ++seat)
-        sum += game.players[seat].sheet[kTotalCell];
+        sum += game.players()[seat].sheet[kTotalCell];
     const int64_t average = RoundedAverage(sum, n);
     for (int seat = 1; seat <= n; ++seat) {
-        const int32_t total = game.players[seat].sheet[kTotalCell];
+        const int32_t total = game.players()[seat].sheet[kTotalCell];
         g.Points[places[seat - 1]] = total;
         g.Diff[places[seat - 1]] = Wrap32(total - average);
     }

@@ -32,10 +32,8 @@ TournamentOutcome PlayTournamentRound(RoundServices &s)
         return outcome;
 
     data.CurDifficulty = tur.Difficulty;
-    s.game.playerCount = count;
-    s.game.players = seats;
     const std::string caption = "Турнир(" + std::to_string(tur.RoundsPlayed + 1) + " тур)";
-    const DiceGame::Result result = PlayRoundGame(s, tur.HumanCount != 0, caption);
+    const DiceGame::Result result = PlayRoundGame(s, seats, count, caption);
     outcome.gamePlayed = true;
     outcome.recordsChanged = result.recordsChanged;
     if (result.quit)
@@ -44,10 +42,10 @@ TournamentOutcome PlayTournamentRound(RoundServices &s)
     tur.RoundsPlayed += 1;
     int64_t sum = 0;
     for (int i = 1; i <= count; ++i)
-        sum += s.game.players[i].sheet[kTotalCell];
+        sum += s.game.players()[i].sheet[kTotalCell];
     const int64_t average = RoundedAverage(sum, count);
     for (int i = 1; i <= count; ++i) {
-        const int64_t total = s.game.players[i].sheet[kTotalCell];
+        const int64_t total = s.game.players()[i].sheet[kTotalCell];
         tur.TurTotal[i] = Wrap32(int64_t(tur.TurTotal[i]) + total);
         tur.TurDiff[i] = Wrap32(int64_t(tur.TurDiff[i]) + total - average);
     }

@@ -32,34 +32,36 @@ DiceGame::DiceGame(Services services, GameView &view)
 {
 }
 
-DiceGame::Result DiceGame::PlayGame(bool show, const std::string &caption)
+DiceGame::Result DiceGame::PlayGame(const GameSetup &setup)
 {
-    start(show, caption);
-    if (show)
+    start(setup);
+    if (setup.show)
         m_view.runUntilOver();
     return finish();
 }
 
-void DiceGame::start(bool show, const std::string &caption)
+void DiceGame::start(const GameSetup &setup)
 {
+    m_setup = setup;
     m_data.gameRunning = true;
     m_quit = false;
+    m_unwatched = false;
     m_undo.clear();
     m_draws.clear();
-    for (int i = 1; i <= playerCount; ++i)
-        players[i].sheet = {};
-    if (!show) {
+    for (GamePlayer &player : m_setup.players)
+        player.sheet = {};
+    if (!m_setup.show) {
         playComputersOnly();
         m_data.gameRunning = false;
         return;
     }
-    if (!m_practice) {
-        MarkGameRunning(m_data, players, playerCount);
+    if (!m_setup.practice) {
+        MarkGameRunning(m_data, players(), playerCount());
         m_files.SaveRating();
     }
-    resetScreen(caption);
+    resetScreen(m_setup.caption);
     m_turn = 0;
-    m_current = playerCount;
+    m_current = playerCount();
     m_phase = TurnPhase::BetweenTurns;
     m_kept = 5;
     m_view.refresh();
@@ -69,22 +71,34 @@ DiceGame::Result DiceGame::finish()
 {
     Result result;
     result.quit = m_quit;
-    if (m_practice)
+    m_setup.watcher = nullptr;
+    m_setup.hints = {};
+    m_setup.demonstration = nullptr;
+    if (m_setup.practice)
         return result;
     result.recordsChanged =
-        BookGame(m_data, players, playerCount, m_quit, m_data.CurDifficulty, m_clock.today());
+        BookGame(m_data, players(), playerCount(), m_quit, m_setup.difficulty, m_clock.today());
     m_files.SaveRating();
     if (result.recordsChanged)
         m_files.SaveRecords();
     return result;
 }
 
+void DiceGame::unwatched(const std::function<void()> &moves)
+{
+    const bool before = m_unwatched;
+    m_unwatched = true;
+    moves();
+    m_unwatched = before;
+}
+
 void DiceGame::playComputersOnly()
 {
     for (int turn = 1; turn <= kCombinations; ++turn) {
-        for (int p = 1; p <= playerCount; ++p) {
+        for (int p = 1; p <= playerCount(); ++p) {
+            GamePlayer &player = m_setup.players[p];
             const int bonus = m_random.uniform(1, 25);
-            ComputerMove(players[p].sheet, bonus, m_data.CurDifficulty, players[p].level, m_random);
+            ComputerMove(player.sheet, bonus, m_setup.difficulty, player.level, m_random);
         }
     }
 }
@@ -99,7 +113,7 @@ void DiceGame::resetScreen(const std::string &caption)
     for (auto &arrow : m_screen.arrow)
         arrow = GameScreen::Arrow::Down;
     m_screen.caption = "ВЕРТОКС для Windows - " + caption;
-    m_screen.difficulty = std::to_string(m_data.CurDifficulty);
+    m_screen.difficulty = std::to_string(m_setup.difficulty);
     m_screen.goButton = {"Начать", true};
     m_screen.elseButton = {kAgain, false};
     m_screen.status = kStatusStart;
@@ -154,14 +168,15 @@ void DiceGame::go()
 
 void DiceGame::reportHeldDice()
 {
-    if (!m_watcher)
+    MoveWatcher *const heard = watcher();
+    if (!heard)
         return;
     std::vector<uint8_t> held;
     for (int position = m_kept + 1; position <= 5; ++position) {
         if (m_held[position])
             held.push_back(m_faces[position]);
     }
-    m_watcher->keepChosen(m_current, m_turn, moment(), held);
+    heard->keepChosen(m_current, m_turn, moment(), held);
 }
 
 void DiceGame::drawDie(bool show, uint8_t face, int row, int column)
@@ -276,7 +291,7 @@ void DiceGame::writeStep()
 {
     m_phase = TurnPhase::Writing;
     m_screen.status = kStatusWrite;
-    const ScoreSheet &sheet = players[m_current].sheet;
+    const ScoreSheet &sheet = m_setup.players[m_current].sheet;
     const auto values = CombCheckAll(m_hand, uint8_t(m_throws));
     for (int c = 1; c <= kCombinations; ++c) {
         const bool open = sheet[c] == 0;
@@ -291,7 +306,7 @@ void DiceGame::writeStep()
 void DiceGame::nextPlayer()
 {
     ++m_current;
-    if (m_current > playerCount) {
+    if (m_current > playerCount()) {
         m_previous = m_standings;
         m_current = 1;
         ++m_turn;
@@ -302,14 +317,14 @@ void DiceGame::nextPlayer()
         }
         m_screen.turn = std::to_string(m_turn);
     }
-    GamePlayer &player = players[m_current];
+    GamePlayer &player = m_setup.players[m_current];
     m_screen.player = player.name.text();
     showSheet();
     m_bonus = player.isHuman() ? draws().bonus : m_random.uniform(1, 25);
 
     if (!player.isHuman()) {
         const auto move =
-            ComputerMove(player.sheet, m_bonus, m_data.CurDifficulty, player.level, m_random);
+            ComputerMove(player.sheet, m_bonus, m_setup.difficulty, player.level, m_random);
         m_screen.compTurn = ComputerMoveText(player.name, move.value);
         m_screen.compTurnVisible = true;
         m_screen.writePicture[move.combination] = GameScreen::WritePicture::Write;
@@ -350,7 +365,7 @@ void DiceGame::betweenTurns()
 
 void DiceGame::showSheet()
 {
-    const ScoreSheet &sheet = players[m_current].sheet;
+    const ScoreSheet &sheet = m_setup.players[m_current].sheet;
     for (int c = 1; c <= kCombinations; ++c) {
         const int32_t value = sheet[c];
         showCell(c, value, value > 0 ? CellColour::Green : CellColour::Navy);
@@ -365,14 +380,14 @@ void DiceGame::showCell(int combination, int32_t value, CellColour colour)
 
 void DiceGame::showTotal()
 {
-    m_screen.cells[kTotalCell].text = std::to_string(players[m_current].sheet[kTotalCell]);
+    m_screen.cells[kTotalCell].text = std::to_string(m_setup.players[m_current].sheet[kTotalCell]);
 }
 
 void DiceGame::rankAndShowPlace()
 {
-    m_standings = RankPlayers(players, playerCount);
-    m_screen.place = std::to_string(PlaceOf(m_standings, playerCount, m_current)) + "(" +
-                     std::to_string(PlaceOf(m_previous, playerCount, m_current)) + ")";
+    m_standings = RankPlayers(players(), playerCount());
+    m_screen.place = std::to_string(PlaceOf(m_standings, playerCount(), m_current)) + "(" +
+                     std::to_string(PlaceOf(m_previous, playerCount(), m_current)) + ")";
     m_screen.standingsShown = true;
 }
 
@@ -425,16 +440,16 @@ void DiceGame::holdAll()
 
 void DiceGame::write(int combination, bool askToStrike)
 {
-    GamePlayer &player = players[m_current];
+    GamePlayer &player = m_setup.players[m_current];
     if (!m_screen.writeEnabled[combination] || player.sheet[combination] != 0)
         return;
     const int32_t value = CombCheck(combination);
     if (value < 0 && askToStrike && !m_boxes.askYesNo("Вы хотите списать?"))
         return;
-    if (m_practice)
+    if (m_setup.practice)
         m_undo.push_back(state());
-    if (m_watcher)
-        m_watcher->writeChosen(m_current, m_turn, moment(), combination);
+    if (MoveWatcher *const heard = watcher())
+        heard->writeChosen(m_current, m_turn, moment(), combination);
     for (int c = 1; c <= kCombinations; ++c) {
         if (m_screen.writeEnabled[c]) {
             m_screen.writePicture[c] = GameScreen::WritePicture::Write;
@@ -456,7 +471,7 @@ bool DiceGame::requestClose()
 {
     if (!m_data.gameRunning)
         return true;
-    if (!m_practice &&
+    if (!m_setup.practice &&
         !m_boxes.askYesNo("Выйти из игры?\r\nЭто отрицательно скажется на ваших показателях."))
         return false;
     m_quit = true;
@@ -483,7 +498,7 @@ uint8_t DiceGame::nextFace()
 
 bool DiceGame::canUndo() const
 {
-    return m_practice && m_data.gameRunning && !m_busy && !m_undo.empty();
+    return m_setup.practice && m_data.gameRunning && !m_busy && !m_undo.empty();
 }
 
 void DiceGame::undo()
@@ -492,8 +507,8 @@ void DiceGame::undo()
         return;
     state() = m_undo.back();
     m_undo.pop_back();
-    if (m_watcher)
-        m_watcher->takenBack(m_current, m_turn);
+    if (MoveWatcher *const heard = watcher())
+        heard->takenBack(m_current, m_turn);
     m_view.refresh();
 }
 
@@ -504,7 +519,7 @@ bool DiceGame::inProgress() const
 
 bool DiceGame::humanTurn() const
 {
-    return m_current >= 1 && m_current <= playerCount && players[m_current].isHuman() &&
+    return m_current >= 1 && m_current <= playerCount() && players()[m_current].isHuman() &&
            m_phase != TurnPhase::BetweenTurns;
 }
 
@@ -517,9 +532,9 @@ void DiceGame::showAdvice(const std::string &text)
 TurnMoment DiceGame::moment() const
 {
     TurnMoment moment;
-    if (m_current < 1 || m_current > playerCount)
+    if (m_current < 1 || m_current > playerCount())
         return moment;
-    moment.sheet = players[m_current].sheet;
+    moment.sheet = m_setup.players[m_current].sheet;
     moment.bonus = m_bonus;
     if (m_phase == TurnPhase::BetweenTurns)
         return moment;

@@ -2,8 +2,10 @@
 
 #include "game/gamebooking.h"
 #include "game/gamescreen.h"
+#include "game/gamesetup.h"
 #include "game/movewatcher.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <tuple>
@@ -35,23 +37,26 @@ public:
 
     DiceGame(Services services, GameView &view);
 
-    // Filled in by the competition before a game.
-    int playerCount = 0;
-    GamePlayers players{};
+    // Plays a whole game as setup names it.
+    Result PlayGame(const GameSetup &setup);
 
-    // A practice game books nothing, touches no file and ends without a question when closed.
-    void setPractice(bool practice) { m_practice = practice; }
-    bool practice() const { return m_practice; }
-    // Told of every choice of a human player; nullptr for none.
-    void setWatcher(MoveWatcher *watcher) { m_watcher = watcher; }
-    MoveWatcher *watcher() const { return m_watcher; }
-
-    // Plays a whole game; show is false when only computers play.
-    Result PlayGame(bool show, const std::string &caption);
-
-    // The parts of PlayGame around the window's event loop.
-    void start(bool show, const std::string &caption);
+    // The parts of PlayGame around the window's event loop. finish keeps the players and their
+    // sheets to be read, and lets go of the rest of the setup: its watcher, hints and
+    // demonstration belong to that game alone.
+    void start(const GameSetup &setup);
     Result finish();
+
+    // The game under way, or the last one played.
+    const GameSetup &setup() const { return m_setup; }
+    const GamePlayers &players() const { return m_setup.players; }
+    int playerCount() const { return m_setup.playerCount; }
+    // A seat's sheet, for a view that scores a shown game on its own rather than through the
+    // window's clicks.
+    ScoreSheet &sheet(int seat) { return m_setup.players[std::size_t(seat)].sheet; }
+
+    // Makes moves that are not the player's own choices (the coach's demonstration): no watcher
+    // hears of them.
+    void unwatched(const std::function<void()> &moves);
 
     // Clicks forwarded by the window.
     void go();
@@ -127,6 +132,7 @@ private:
     void betweenTurns();
     void drawDie(bool show, uint8_t face, int row, int column);
     void clearDice();
+    MoveWatcher *watcher() const { return m_unwatched ? nullptr : m_setup.watcher; }
     // The faces and bonus drawn for one human turn, kept by seat and turn for the game.
     struct TurnDraws {
         int bonus = 0;
@@ -138,8 +144,8 @@ private:
     // Everything that makes the moment of a game: undo saves it before a write and puts it back.
     auto state()
     {
-        return std::tie(players, m_screen, m_turn, m_current, m_phase, m_throws, m_kept, m_hand,
-                        m_faces, m_held, m_bonus, m_standings, m_previous, m_facesUsed);
+        return std::tie(m_setup.players, m_screen, m_turn, m_current, m_phase, m_throws, m_kept,
+                        m_hand, m_faces, m_held, m_bonus, m_standings, m_previous, m_facesUsed);
     }
     using Snapshot =
         std::tuple<GamePlayers, GameScreen, int, int, TurnPhase, int, int, Hand,
@@ -166,8 +172,8 @@ private:
     Standings m_previous{};
     bool m_quit = false;
     bool m_dieSound = true;
-    bool m_practice = false;
-    MoveWatcher *m_watcher = nullptr;
+    GameSetup m_setup;
+    bool m_unwatched = false;
     bool m_busy = false;
     std::vector<Snapshot> m_undo;
     std::map<std::pair<int, int>, TurnDraws> m_draws;

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 namespace
@@ -242,10 +243,9 @@ void TGameForm::createCubePanel()
             [this] { act([this] { m_game.holdAll(); }); });
 }
 
-void TGameForm::setHints(std::function<std::string()> hint)
+void TGameForm::showHintButton(bool shown)
 {
-    m_hint = std::move(hint);
-    m_hintButton->setVisible(bool(m_hint));
+    m_hintButton->setVisible(shown);
     layOutStatusLine();
 }
 
@@ -284,25 +284,19 @@ void TGameForm::setUndoControl(bool practice)
     layOutStatusLine();
 }
 
-void TGameForm::setDemonstration(Demonstration *demo, unsigned pace)
-{
-    if (m_demo)
-        m_demo->stop();
-    m_demo = demo;
-    m_pace = pace;
-}
-
 void TGameForm::startDemonstration()
 {
-    if (m_demo && !m_demo->running() && !m_game.busy() && m_game.inProgress())
-        m_demo->run(m_pace);
+    Demonstration *demo = m_game.setup().demonstration;
+    if (demo && !demo->running() && !m_game.busy() && m_game.inProgress())
+        demo->run(m_game.setup().pace);
 }
 
 bool TGameForm::handBack()
 {
-    if (!m_demo || !m_demo->running())
+    Demonstration *demo = m_game.setup().demonstration;
+    if (!demo || !demo->running())
         return false;
-    m_demo->stop();
+    demo->stop();
     return true;
 }
 
@@ -314,13 +308,13 @@ void TGameForm::act(const std::function<void()> &action)
 
 void TGameForm::showHint()
 {
-    if (m_hint)
-        m_game.showAdvice(m_hint());
+    if (const auto &hint = m_game.setup().hints)
+        m_game.showAdvice(hint());
 }
 
-DiceGame::Result TGameForm::PlayGame(bool show, const std::string &caption)
+DiceGame::Result TGameForm::PlayGame(const GameSetup &setup)
 {
-    return m_game.PlayGame(show, caption);
+    return m_game.PlayGame(setup);
 }
 
 void TGameForm::refresh()
@@ -345,8 +339,8 @@ void TGameForm::refresh()
     m_cubeImage->setPicture(gamepictures::DrawCube(screen, m_pictures));
     m_cubeImage->setCursor(screen.diceClickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
     m_placeImage->redraw([this, shown = screen.standingsShown](QImage &place) {
-        gamepictures::PaintStandings(place, m_game.players, m_game.playerCount, m_game.standings(),
-                                     shown);
+        gamepictures::PaintStandings(place, m_game.players(), m_game.playerCount(),
+                                     m_game.standings(), shown);
     });
 
     m_goButton->setText(toQt(screen.goButton.caption));
@@ -388,7 +382,11 @@ void TGameForm::waitMs(unsigned ms)
 
 void TGameForm::runUntilOver()
 {
-    setUndoControl(m_game.practice());
+    const GameSetup &setup = m_game.setup();
+    setUndoControl(setup.practice);
+    showHintButton(bool(setup.hints));
+    if (setup.demonstrateAtStart)
+        QTimer::singleShot(0, this, [this] { startDemonstration(); });
     refresh();
     show();
     raise();
@@ -396,6 +394,7 @@ void TGameForm::runUntilOver()
     setFocus();
     m_loop.exec();
     setUndoControl(false);
+    showHintButton(false);
 }
 
 void TGameForm::gameOver()

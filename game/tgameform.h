@@ -13,7 +13,6 @@
 #include <optional>
 #include <string>
 
-class Demonstration;
 class EventPump;
 class PictureBox;
 class QAbstractButton;
@@ -41,19 +40,17 @@ public:
     TGameForm(DiceGame::Services services, SoundBoard &sounds, EventPump &pump,
               DiePictures pictures);
 
-    // The players, their levels and their sheets: filled in before a game, read after it.
+    // The game: its players and their sheets are read after it.
     DiceGame &game() { return m_game; }
 
-    // The coach's hint for the moment, shown on "?" and by the hint button; empty for none.
-    void setHints(std::function<std::string()> hint);
+    // The setup's hint for the moment, shown on "?" and by the hint button.
     void showHint();
-    // The coach's own game in practice (nullptr for none), pace ms a move: F5 starts it, Escape
-    // or a click on the dice or the sheet hands the game back.
-    void setDemonstration(Demonstration *demo, unsigned pace);
+    // The setup's demonstration: F5 starts it, Escape or a click on the dice or the sheet hands
+    // the game back.
     void startDemonstration();
 
-    // Plays one game; the window is shown only when show is true and hidden again at the end.
-    DiceGame::Result PlayGame(bool show, const std::string &caption);
+    // Plays one game; the window is shown only when the setup shows it, and hidden at the end.
+    DiceGame::Result PlayGame(const GameSetup &setup);
 
     void refresh() override;
     void playSound(int sound) override;
@@ -75,8 +72,10 @@ private:
     // The player's input: it first hands a running demonstration back, and only then acts.
     void act(const std::function<void()> &action);
     bool handBack();
-    // The undo control exists only while a practice game is played.
+    // The undo control exists only while a practice game is played, the hint button only while
+    // the game has hints.
     void setUndoControl(bool practice);
+    void showHintButton(bool shown);
     void layOutStatusLine();
 
     SoundBoard &m_sounds;
@@ -102,7 +101,4 @@ private:
     QLabel *m_statusBar = nullptr;
     QToolButton *m_hintButton = nullptr;
     QToolButton *m_undoButton = nullptr;
-    std::function<std::string()> m_hint;
-    Demonstration *m_demo = nullptr;
-    unsigned m_pace = 0;
 };

@@ -63,33 +63,31 @@ BENCHMARK(BM_CoachAdvice)->Unit(benchmark::kMicrosecond);
 
 // Plays one game through the real turn flow, every move of the human seat the coach's own, at
 // the fastest pace; returns the human's total.
-int32_t coachedGame(DiceGame &game, Coach &coach)
+int32_t coachedGame(DiceGame &game, const GameSetup &setup, Coach &coach)
 {
-    game.start(true, "Тренировка");
+    game.start(setup);
     CoachDemo(game, coach).run(0);
     game.finish();
-    return game.players[1].sheet[kTotalCell];
+    return game.players()[1].sheet[kTotalCell];
 }
 
 // One player alone at a practice table, nothing shown or written.
 struct SoloTable {
     SoloTable()
     {
-        game.setPractice(true);
-        game.playerCount = 1;
-        game.players[1].name = Str17::fromText("Тренер");
-        data->CurDifficulty = 5;
+        setup.practice = true;
+        setup.difficulty = 5;
+        setup.caption = "Тренировка";
+        setup.seat(Str17::fromText("Тренер"), 0);
     }
-    int32_t play(Coach &coach) { return coachedGame(game, coach); }
+    int32_t play(Coach &coach) { return coachedGame(game, setup, coach); }
     void seatComputers(int count)
     {
-        game.playerCount = 1 + count;
-        for (int seat = 2; seat <= game.playerCount; ++seat) {
-            game.players[seat].name = Str17::fromText(ComputerNames[std::size_t(seat)]);
-            game.players[seat].level = seat * 5;
-        }
+        for (int seat = 2; seat <= 1 + count; ++seat)
+            setup.seat(Str17::fromText(ComputerNames[std::size_t(seat)]), uint8_t(seat * 5));
     }
 
+    GameSetup setup;
     std::unique_ptr<SharedData> data = std::make_unique<SharedData>();
     AnsweringBoxes boxes{true};
     FixedClock clock;
@@ -146,7 +144,7 @@ void BM_UndoOneMove(benchmark::State &state)
     DiceGame &game = table.game;
     Coach coach(sharedTable());
     CoachDemo demo(game, coach);
-    game.start(true, "Тренировка");
+    game.start(table.setup);
     // Into the writing moment of the last turn, fifteen writes to take back beneath it.
     while (!(game.turn() == 16 && game.humanTurn()))
         demo.move();
@@ -169,7 +167,7 @@ void BM_JudgeGame(benchmark::State &state)
 {
     SoloTable table;
     ChoiceLog log;
-    table.game.setWatcher(&log);
+    table.setup.watcher = &log;
     Coach player(sharedTable());
     const int32_t total = table.play(player);
     for (auto _ : state) {

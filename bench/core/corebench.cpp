@@ -51,21 +51,20 @@ BENCHMARK(BM_ValueAllCombinations)->Unit(benchmark::kMillisecond);
 void BM_ComputerOnlyGame(benchmark::State &state)
 {
     auto data = std::make_unique<SharedData>();
-    data->CurDifficulty = 6;
     AnsweringBoxes boxes;
     DataFiles files(*data, boxes, std::filesystem::temp_directory_path());
     SystemRandom random;
     FixedClock clock;
     SilentView view;
     DiceGame game({*data, files, random, boxes, clock}, view);
-    game.playerCount = 10;
-    for (int i = 1; i <= 10; ++i) {
-        game.players[i].name = Str17::fromText(ComputerNames[i]);
-        game.players[i].level = uint8_t(i * 4);
-    }
+    GameSetup computers;
+    computers.show = false;
+    computers.difficulty = 6;
+    for (int i = 1; i <= 10; ++i)
+        computers.seat(Str17::fromText(ComputerNames[i]), uint8_t(i * 4));
     for (auto _ : state) {
-        game.start(false, "");
-        benchmark::DoNotOptimize(game.players[10].sheet[kTotalCell]);
+        game.start(computers);
+        benchmark::DoNotOptimize(game.players()[10].sheet[kTotalCell]);
     }
 }
 BENCHMARK(BM_ComputerOnlyGame)->Unit(benchmark::kMicrosecond);

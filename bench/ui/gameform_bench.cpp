@@ -53,18 +53,15 @@ public:
         files.LoadRating();
         files.LoadRecords();
         files.LoadSlots();
-        data->CurDifficulty = 5;
         data->ClubCount = 1;
         data->ClubNames[1] = Str17::fromText("Аня");
         data->Rating[31].Name = data->ClubNames[1];
         form =
             TGameForm::create({*data, files, random, boxes, clock}, sounds, pump, VERTOX_GAME_DIR);
-        DiceGame &game = form->game();
-        game.playerCount = 2;
-        game.players[1].name = data->ClubNames[1];
-        game.players[1].level = 0;
-        game.players[2].name = data->Rating[6].Name;
-        game.players[2].level = 6;
+        setup.difficulty = 5;
+        setup.caption = "Турнир(1 тур)";
+        setup.seat(data->ClubNames[1], 0);
+        setup.seat(data->Rating[6].Name, 6);
     }
     ~Table()
     {
@@ -91,6 +88,7 @@ public:
     SoundBoard sounds{data->SoundOn, device};
     DataFiles files{*data, boxes, m_folder};
     std::unique_ptr<TGameForm> form;
+    GameSetup setup;
 };
 
 // From the call of PlayGame to the window being shown; the game is then quit at once.
@@ -112,7 +110,7 @@ void BM_WindowShows(benchmark::State &state)
             QTimer::singleShot(0, table.form.get(), [&] { table.form->close(); });
         };
         clock.start();
-        table.form->PlayGame(true, "Турнир(1 тур)");
+        table.form->PlayGame(table.setup);
         const double seconds = double(shownAfter) / 1e9;
         slowest = std::max(slowest, seconds);
         state.SetIterationTime(seconds);
@@ -152,7 +150,7 @@ void BM_HumanTurnsKeepEventsFlowing(benchmark::State &state)
             form.close();
             return;
         }
-        const GamePlayer &player = form.game().players[std::size_t(form.game().currentPlayer())];
+        const GamePlayer &player = form.game().players()[std::size_t(form.game().currentPlayer())];
         QAbstractButton *next = nullptr;
         for (int row = 1; row <= 16 && !next; ++row) {
             QAbstractButton *write = table.button(QString("WriteButton%1").arg(row));
@@ -177,7 +175,7 @@ void BM_HumanTurnsKeepEventsFlowing(benchmark::State &state)
         last = 0;
         probe.start();
         QTimer::singleShot(1, table.form.get(), press);
-        table.form->PlayGame(true, "Турнир(1 тур)");
+        table.form->PlayGame(table.setup);
         probe.stop();
     }
     state.counters["longest_gap_ms"] = double(longestGap) / 1e6;

@@ -70,7 +70,7 @@ public:
     {
         for (int step = 0; m_running && step < 10000; ++step) {
             const GameScreen &screen = game->screen();
-            const bool human = game->players[game->currentPlayer()].isHuman();
+            const bool human = game->players()[game->currentPlayer()].isHuman();
             int best = 0;
             for (int c = 1; c <= kCombinations && human; ++c) {
                 if (screen.writeEnabled[c] &&

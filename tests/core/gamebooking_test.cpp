@@ -157,16 +157,16 @@ TEST_F(BookingTest, ComputerOnlyGameRunsWithoutAWindow)
     SeededRandom random(7);
     FixedClock clock;
     DiceGame game({*data, files, random, boxes, clock}, view);
-    game.playerCount = 10;
-    for (int i = 1; i <= 10; ++i) {
-        game.players[i].name = Str17::fromText(ComputerNames[i]);
-        game.players[i].level = uint8_t(i);
-    }
-    const auto result = game.PlayGame(false, "Чемпионат(1 тур, 1 группа)");
+    GameSetup computers;
+    computers.show = false;
+    computers.difficulty = 6;
+    for (int i = 1; i <= 10; ++i)
+        computers.seat(Str17::fromText(ComputerNames[i]), uint8_t(i));
+    const auto result = game.PlayGame(computers);
     EXPECT_FALSE(result.quit);
     EXPECT_FALSE(data->gameRunning);
     for (int i = 1; i <= 10; ++i) {
-        const ScoreSheet &sheet = game.players[i].sheet;
+        const ScoreSheet &sheet = game.players()[i].sheet;
         int32_t sum = 0;
         for (int c = 1; c <= kCombinations; ++c) {
             EXPECT_NE(sheet[c], 0);

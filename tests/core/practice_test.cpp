@@ -1,4 +1,5 @@
 #include "coach/coach.h"
+#include "coach/coachdemo.h"
 #include "coach/movetext.h"
 #include "coach/practicehint.h"
 #include "coach/practicereview.h"
@@ -31,6 +32,10 @@ public:
     void writeChosen(int player, int turn, const TurnMoment &moment, int combination) override
     {
         log.push_back(at(player, turn, moment) + "write " + std::to_string(combination));
+    }
+    void takenBack(int player, int turn) override
+    {
+        log.push_back(std::to_string(player) + "|" + std::to_string(turn) + " taken back");
     }
     static std::string at(int player, int turn, const TurnMoment &m)
     {
@@ -71,14 +76,15 @@ TEST_F(PracticeTest, SeatsDistinctOpponentsAtTheirRatingPlaces)
         SCOPED_TRACE(row.opponents);
         for (int k : row.draws)
             random.pushUniform(1, k);
-        SeatPractice(game, *data, {"Вася", row.opponents, 7, true}, random);
+        const GameSetup setup = PracticeGame(*data, {"Вася", row.opponents, 7, true}, random);
         EXPECT_EQ(random.remaining(), 0u);
-        EXPECT_TRUE(game.practice());
-        ASSERT_EQ(game.playerCount, row.opponents + 1);
-        EXPECT_EQ(game.players[1].name.text(), "Вася");
-        EXPECT_TRUE(game.players[1].isHuman());
-        for (int seat = 2; seat <= game.playerCount; ++seat) {
-            const auto &player = game.players[std::size_t(seat)];
+        EXPECT_TRUE(setup.practice);
+        EXPECT_EQ(setup.difficulty, 7);
+        ASSERT_EQ(setup.playerCount, row.opponents + 1);
+        EXPECT_EQ(setup.players[1].name.text(), "Вася");
+        EXPECT_TRUE(setup.players[1].isHuman());
+        for (int seat = 2; seat <= setup.playerCount; ++seat) {
+            const auto &player = setup.players[std::size_t(seat)];
             const int drawn = row.seated[std::size_t(seat - 2)];
             EXPECT_EQ(player.name.text(), ComputerNames[std::size_t(drawn)]);
             EXPECT_EQ(player.level, 31 - drawn);
@@ -89,9 +95,9 @@ TEST_F(PracticeTest, SeatsDistinctOpponentsAtTheirRatingPlaces)
 TEST_F(PracticeTest, WatcherIsToldEveryChoiceWithItsMoment)
 {
     RecordingWatcher watcher;
-    game.setWatcher(&watcher);
-    SeatPractice(game, *data, {"Аня", 0, 5, true}, random);
-    game.start(true, "Тренировка");
+    GameSetup setup = PracticeGame(*data, {"Аня", 0, 5, true}, random);
+    setup.watcher = &watcher;
+    game.start(setup);
     auto throwWith = [&](std::vector<int> faces) {
         for (int face : faces)
             random.pushFace(face);
@@ -115,6 +121,42 @@ TEST_F(PracticeTest, WatcherIsToldEveryChoiceWithItsMoment)
     CoachTable none;
     Coach coach(none);
     EXPECT_EQ(PracticeHint(game, coach), "Тренер подскажет в ваш ход");
+}
+
+TEST_F(PracticeTest, DemonstrationStoppedMidTurnLeavesOnlyThePlayersOwnChoicesHeard)
+{
+    RecordingWatcher watcher;
+    GameSetup setup = PracticeGame(*data, {"Аня", 0, 5, true}, random);
+    setup.watcher = &watcher;
+    game.start(setup);
+    Coach coach(SolvedTable());
+    CoachDemo demo(game, coach);
+    random.pushUniform(1, LargeStraight); // the bonus
+    game.go();
+    // The coach throws, keeps his dice and throws again; the game is then handed back.
+    for (int face : {6, 6, 6, 2, 3})
+        random.pushFace(face);
+    demo.move();
+    const std::vector<uint8_t> kept = coach.advise(game.moment()).at(0).keep;
+    ASSERT_EQ(kept, (std::vector<uint8_t>{6, 6, 6}));
+    for (int face : {1, 5})
+        random.pushFace(face);
+    demo.move();
+    ASSERT_EQ(game.throwCounter(), 2);
+    EXPECT_TRUE(watcher.log.empty());
+
+    // The player keeps nothing more, writes, takes it back and writes again.
+    for (int face : {4, 2})
+        random.pushFace(face);
+    game.go();
+    game.go(); // "Хватит"
+    game.write(Sixes);
+    game.undo();
+    EXPECT_TRUE(game.players()[1].sheet == ScoreSheet{});
+    game.write(ThreeOfAKind);
+    EXPECT_EQ(watcher.log, std::vector<std::string>(
+                               {"1|1/2 14 [6 6 6] 1 5: hold ", "1|1/3 14 [6 6 6 4 2] : write 6",
+                                "1|1 taken back", "1|1/3 14 [6 6 6 4 2] : write 8"}));
 }
 
 TEST_F(PracticeTest, ReviewForgetsTheWritesTakenBackAndWhatCameAfter)

@@ -48,7 +48,7 @@ public:
     void runUntilOver() override
     {
         captions.push_back(game->screen().caption);
-        seated.push_back(game->players);
+        seated.push_back(game->players());
         if (games.empty()) {
             ADD_FAILURE() << "a game was shown with nothing scripted";
             games.emplace_back();
@@ -60,8 +60,8 @@ public:
             game->requestClose();
             return;
         }
-        for (int seat = 1; seat <= game->playerCount; ++seat)
-            game->players[seat].sheet[kTotalCell] = totals.at(std::size_t(seat - 1));
+        for (int seat = 1; seat <= game->playerCount(); ++seat)
+            game->sheet(seat)[kTotalCell] = totals.at(std::size_t(seat - 1));
         *running = false;
     }
 

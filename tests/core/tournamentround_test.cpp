@@ -73,7 +73,8 @@ TEST_F(TournamentRoundTest, SeatsMembersWithPasswordsAndComputersAtTheirRatingLe
     PlayTournamentRound(services);
     EXPECT_EQ(passwords.asked, (decltype(passwords.asked){{"Пароль для Аня", "a1"}}));
     ASSERT_EQ(view.seated.size(), 1u);
-    EXPECT_EQ(game.playerCount, 5);
+    EXPECT_EQ(game.playerCount(), 5);
+    EXPECT_EQ(game.setup().difficulty, 4);
     std::string seats;
     for (int seat = 1; seat <= 5; ++seat)
         seats +=
@@ -112,7 +113,7 @@ TEST_F(TournamentRoundTest, MoreMembersThanSeatsAsksOnlyTheSeated)
     EXPECT_TRUE(PlayTournamentRound(services).counted);
     ASSERT_EQ(passwords.asked.size(), 2u);
     EXPECT_EQ(passwords.asked[1].first, "Пароль для Борис");
-    EXPECT_EQ(game.playerCount, 2);
+    EXPECT_EQ(game.playerCount(), 2);
     EXPECT_EQ(slot.Tur.TurTotal[2], 9);
 }
 
@@ -123,8 +124,8 @@ TEST_F(TournamentRoundTest, ComputersOnlyPlayWithoutTheWindow)
     EXPECT_TRUE(passwords.asked.empty());
     int64_t sum = 0;
     for (int p = 1; p <= 10; ++p) {
-        EXPECT_EQ(slot.Tur.TurTotal[p], computers.players[p].sheet[kTotalCell]);
-        EXPECT_EQ(computers.players[p].level, ComputerLevel(*data, slot.Names[p]));
+        EXPECT_EQ(slot.Tur.TurTotal[p], computers.players()[p].sheet[kTotalCell]);
+        EXPECT_EQ(computers.players()[p].level, ComputerLevel(*data, slot.Names[p]));
         sum += slot.Tur.TurTotal[p];
     }
     EXPECT_EQ(slot.Tur.TurDiff[10], slot.Tur.TurTotal[10] - RoundedAverage(sum, 10));

@@ -48,12 +48,13 @@ protected:
     // Anya alone, or Anya against Russia.
     void start(bool withComputer)
     {
-        game.playerCount = withComputer ? 2 : 1;
-        game.players[1].name = Str17::fromText("Аня");
-        game.players[1].level = 0;
-        game.players[2].name = Str17::fromText("Россия");
-        game.players[2].level = 6;
-        game.start(true, "Турнир(1 тур)");
+        GameSetup setup;
+        setup.difficulty = 6;
+        setup.caption = "Турнир(1 тур)";
+        setup.seat(Str17::fromText("Аня"), 0);
+        if (withComputer)
+            setup.seat(Str17::fromText("Россия"), 6);
+        game.start(setup);
     }
     // From "Начать": the next player is Anya with the given bonus draw.
     void beginHumanTurn(int bonus)
@@ -155,7 +156,7 @@ TEST_F(TurnFlowTest, TwoHeldDiceStayAndAllHeldGoesStraightToWriting)
     EXPECT_EQ(game.screen().writePicture[13], GameScreen::WritePicture::Strike);
     EXPECT_FALSE(game.screen().elseButton.enabled);
     game.write(FiveOfAKind);
-    EXPECT_EQ(game.players[1].sheet[FiveOfAKind], 60);
+    EXPECT_EQ(game.players()[1].sheet[FiveOfAKind], 60);
     EXPECT_EQ(game.screen().cells[10].text, "60");
     EXPECT_EQ(game.screen().goButton.caption, "Дальше");
     EXPECT_EQ(view.sounds.back(), WriteSound);
@@ -191,11 +192,11 @@ TEST_F(TurnFlowTest, StrikingAsksFirstAndTheBonusTakesTen)
     game.go();
     boxes.answer(false);
     game.write(SmallStraight);
-    EXPECT_EQ(game.players[1].sheet[SmallStraight], 0);
+    EXPECT_EQ(game.players()[1].sheet[SmallStraight], 0);
     boxes.answer(true);
     game.write(SmallStraight);
     EXPECT_THAT(boxes.asked, ElementsAre("Вы хотите списать?", "Вы хотите списать?"));
-    EXPECT_EQ(game.players[1].sheet[SmallStraight], -20);
+    EXPECT_EQ(game.players()[1].sheet[SmallStraight], -20);
     EXPECT_EQ(game.screen().cells[13].colour, CellColour::Yellow);
     EXPECT_EQ(view.sounds.back(), DownWriteSound);
 }
@@ -208,12 +209,12 @@ TEST_F(TurnFlowTest, ComputerMovesAreShownWithTheirLine)
     game.holdAll();
     game.go();
     game.write(SmallStraight);
-    EXPECT_EQ(game.players[1].sheet[SmallStraight], 30);
+    EXPECT_EQ(game.players()[1].sheet[SmallStraight], 30);
     for (int v : {25, 16, 40, 1, 1, 2}) // bonus, then the move
         random.pushUniform(1, v);
     game.go();
     EXPECT_EQ(game.currentPlayer(), 2);
-    EXPECT_EQ(game.players[2].sheet[HighSum], 30);
+    EXPECT_EQ(game.players()[2].sheet[HighSum], 30);
     EXPECT_EQ(game.screen().compTurn, "Россия получила 30 очков.");
     EXPECT_TRUE(game.screen().writeEnabled[16]);
     EXPECT_EQ(game.screen().place, "2(0)"); // equal totals: Anya stays first
@@ -250,7 +251,7 @@ TEST_F(TurnFlowTest, SixteenTurnsEndTheGame)
         game.go();
         boxes.answer(true);
         for (int c = 1; c <= kCombinations; ++c) {
-            if (game.players[1].sheet[c] == 0) {
+            if (game.players()[1].sheet[c] == 0) {
                 game.write(c);
                 break;
             }
@@ -262,7 +263,7 @@ TEST_F(TurnFlowTest, SixteenTurnsEndTheGame)
     const auto result = game.finish();
     EXPECT_FALSE(result.quit);
     // Five sixes every turn, written top down: a negative total never enters the records.
-    EXPECT_EQ(game.players[1].sheet[kTotalCell], -41);
+    EXPECT_EQ(game.players()[1].sheet[kTotalCell], -41);
     EXPECT_FALSE(result.recordsChanged);
     EXPECT_EQ(data->Rating[31].Games, 1);
     EXPECT_EQ(data->Rating[31].Last50[1], -41);

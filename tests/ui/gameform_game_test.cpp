@@ -145,7 +145,7 @@ TEST_F(GameFormGame, SixteenTurnsEndTheGameAndHideTheWindow)
     });
     EXPECT_FALSE(result.quit);
     // Five struck face rows, 30 + 12 + 18 + 24 + 80, four struck rows, 5 + 30.
-    EXPECT_EQ(form->game().players[1].sheet[kTotalCell], -41);
+    EXPECT_EQ(form->game().players()[1].sheet[kTotalCell], -41);
     EXPECT_EQ(data->Rating[31].Last50[1], -41);
 }
 
@@ -156,19 +156,17 @@ TEST_F(GameFormGame, ComputerOnlyGameNeverShowsTheWindow)
     ASSERT_NE(own, nullptr);
     ShowCounter counter;
     own->installEventFilter(&counter);
-    DiceGame &game = own->game();
-    game.playerCount = 3;
-    for (std::size_t p = 1; p <= 3; ++p) {
-        game.players[p].name = data->Rating[p].Name;
-        game.players[p].level = uint8_t(p);
-    }
-    const DiceGame::Result result = own->PlayGame(false, "Турнир(1 тур)");
+    GameSetup computers;
+    computers.show = false;
+    for (std::size_t p = 1; p <= 3; ++p)
+        computers.seat(data->Rating[p].Name, uint8_t(p));
+    const DiceGame::Result result = own->PlayGame(computers);
     EXPECT_FALSE(result.quit);
     EXPECT_EQ(counter.shown, 0);
     EXPECT_FALSE(own->isVisible());
     EXPECT_FALSE(data->gameRunning);
     for (std::size_t p = 1; p <= 3; ++p) {
-        const ScoreSheet &sheet = game.players[p].sheet;
+        const ScoreSheet &sheet = own->game().players()[p].sheet;
         EXPECT_EQ(std::count(sheet.begin(), sheet.begin() + 16, 0), 0) << p;
     }
 }

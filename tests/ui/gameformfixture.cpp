@@ -60,13 +60,10 @@ void GameFormTest::SetUp()
 
 void GameFormTest::seat(std::initializer_list<std::pair<const char *, int>> seats)
 {
-    DiceGame &game = form->game();
-    game.playerCount = 0;
-    for (const auto &[name, level] : seats) {
-        ++game.playerCount;
-        game.players[std::size_t(game.playerCount)].name = Str17::fromText(name);
-        game.players[std::size_t(game.playerCount)].level = uint8_t(level);
-    }
+    setup = {};
+    setup.difficulty = 5;
+    for (const auto &[name, level] : seats)
+        setup.seat(Str17::fromText(name), uint8_t(level));
 }
 
 DiceGame::Result GameFormTest::play(const std::function<void()> &script, const std::string &caption)
@@ -80,7 +77,8 @@ DiceGame::Result GameFormTest::play(const std::function<void()> &script, const s
             form->close();
         }
     });
-    const DiceGame::Result result = form->PlayGame(true, caption);
+    setup.caption = caption;
+    const DiceGame::Result result = form->PlayGame(setup);
     EXPECT_TRUE(ran);
     EXPECT_FALSE(form->isVisible());
     return result;

@@ -121,6 +121,7 @@ protected:
     QImage face(int face) const;
 
     std::unique_ptr<TGameForm> form;
+    GameSetup setup;
 };
 
 } // namespace gameformtest

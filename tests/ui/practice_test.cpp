@@ -99,7 +99,7 @@ protected:
         DiceGame &game = form->game();
         const int throws = game.throwCounter();
         if (throws == 0 || throws > 3) {
-            if (throws == 0 && game.players[std::size_t(game.currentPlayer())].isHuman()) {
+            if (throws == 0 && game.players()[std::size_t(game.currentPlayer())].isHuman()) {
                 key(Qt::Key_Question);
                 EXPECT_EQ(status().toStdString(), AdviceText(coach.advise(game.moment())));
                 ++hints;
@@ -152,27 +152,26 @@ TEST_F(PracticeWindowTest, WholeCoachedGameBooksNothingAndEndsWithTheReview)
     std::string caption;
     play("Вася", 2, 7, true, [&] {
         caption = form->windowTitle().toStdString();
-        EXPECT_EQ(data->CurDifficulty, 7);
+        EXPECT_EQ(form->findChild<QLabel *>("DiffNumberLabel")->text(), "7");
         coachStep(coach, hints);
     });
 
     EXPECT_EQ(caption, "ВЕРТОКС для Windows - Тренировка");
     EXPECT_GE(hints, 16 * 2);
     DiceGame &game = form->game();
-    ASSERT_EQ(game.playerCount, 3);
-    EXPECT_EQ(game.players[1].name.text(), "Вася");
+    ASSERT_EQ(game.playerCount(), 3);
+    EXPECT_EQ(game.players()[1].name.text(), "Вася");
     for (int c = 1; c <= 16; ++c)
-        EXPECT_NE(game.players[1].sheet[std::size_t(c)], 0);
-    // Nothing booked or written, the competition's difficulty back, every choice the best.
+        EXPECT_NE(game.players()[1].sheet[std::size_t(c)], 0);
+    // Nothing booked or written, the competition's difficulty untouched, every choice the best.
     EXPECT_EQ(folder.contents(), before);
     EXPECT_EQ(std::memcmp(&data->Rating, &rating, sizeof rating), 0);
     EXPECT_EQ(std::memcmp(&data->Records, &records, sizeof records), 0);
     EXPECT_EQ(data->CurDifficulty, 3);
-    EXPECT_FALSE(game.practice());
     EXPECT_FALSE(form->findChild<QAbstractButton *>("HintButton")->isVisible());
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text,
-              "Ваш итог: " + std::to_string(game.players[1].sheet[kTotalCell]) +
+              "Ваш итог: " + std::to_string(game.players()[1].sheet[kTotalCell]) +
                   ".\nЛучшая игра с первого хода даёт в среднем " + PointsText(coach.freshTotal()) +
                   ".\nОтдано выбором ходов: 0,0.\nВсе решения были лучшими!");
 }
@@ -300,7 +299,7 @@ TEST_F(PracticeWindowTest, KeysPlayUndoAndPlayAgainThenTheCoachShowsHisOwnGame)
         DiceGame &game = form->game();
         EXPECT_EQ(status(), "Нажмите \"Начать\" для начала игры");
         pump.onWait = {};
-        const auto sheet = [&] { return game.players[1].sheet; };
+        const auto sheet = [&] { return game.players()[1].sheet; };
         auto *undo = form->findChild<QAbstractButton *>("UndoButton");
         ASSERT_TRUE(undo && undo->accessibleName() == "Отменить ход" && !undo->isEnabled());
         const auto throwAll = [&](int presses) { // "Ok", "Еще" twice, "Хватит"
@@ -326,7 +325,7 @@ TEST_F(PracticeWindowTest, KeysPlayUndoAndPlayAgainThenTheCoachShowsHisOwnGame)
 
         // Undo takes back turn 1's write and the computer's move after it, not a die more.
         QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_TRUE(sheet() == ScoreSheet{} && game.players[2].sheet == ScoreSheet{});
+        EXPECT_TRUE(sheet() == ScoreSheet{} && game.players()[2].sheet == ScoreSheet{});
         EXPECT_TRUE(game.screen().lowerRow == dice && game.throwCounter() == 3);
         EXPECT_EQ(status(), writing);
         EXPECT_FALSE(undo->isEnabled());

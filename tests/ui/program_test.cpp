@@ -1,16 +1,21 @@
 #include "tests/ui/programfixture.h"
 
 #include "app/tpracticeform.h"
+#include "coach/coachtable.h"
 #include "competition/tchamform.h"
 #include "data/clubbook.h"
+#include "game/tgameform.h"
+#include "tests/support/solvedtable.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 
 TEST_F(ProgramTest, CommandsWaitWhileAGameOrARoundRuns)
@@ -97,4 +102,85 @@ TEST_F(ProgramTest, StartWithoutDiePicturesShowsTheErrorAndEnds)
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, MessageBoxes::Kind::Error);
     EXPECT_EQ(boxes.shown[0].text, "Не удается найти или открыть файл vertoxwn.dat !");
+}
+
+TEST_F(ProgramTest, EveryEndOfAPracticeLeavesTheNextTournamentRoundAsUsual)
+{
+    start();
+    ClubBook club(*data, *files, random, boxes);
+    ASSERT_TRUE(club.AddMember(Str17::fromText("Аня"), Str17::fromText("пароль")));
+    passwords["Аня"] = "пароль";
+    newCompetition(Qt::Key_F2, {"Аня"}, 3, 6, 10, "После тренировки", 1);
+    ASSERT_EQ(data->CurTurSlot, 1);
+
+    // Practice at difficulty 2 for Anya against one computer, ended by end().
+    TGameForm &gameForm = windows->gameForm();
+    const auto practise = [&](const char *button, const std::function<void()> &end,
+                              bool stopTheCoach = false) {
+        whenModal("PracticeForm", [button](QWidget *dialog) {
+            dialog->findChild<QComboBox *>("NameCombo")->setEditText("Аня");
+            dialog->findChild<QSpinBox *>("OpponentsEdit")->setValue(1);
+            dialog->findChild<QSpinBox *>("DifficultyEdit")->setValue(2);
+            dialog->findChild<QSpinBox *>("PaceEdit")->setValue(0);
+            dialog->findChild<QAbstractButton *>(button)->click();
+        });
+        if (stopTheCoach)
+            whenModal("CoachProgress",
+                      [](QWidget *progress) { QTest::keyClick(progress, Qt::Key_Escape); });
+        QTimer ender;
+        QObject::connect(&ender, &QTimer::timeout, [&] {
+            if (gameForm.isVisible() && data->gameRunning) {
+                ender.stop();
+                end();
+            }
+        });
+        if (end)
+            ender.start(0);
+        pressKey(Qt::Key_F12);
+        EXPECT_FALSE(data->gameRunning);
+        EXPECT_EQ(gameForm.game().setup().difficulty, 2);
+    };
+    const std::function<void()> ways[] = {
+        // The coach's computation stopped: the game is played unadvised to its end.
+        [&] {
+            practise("OkButton", {}, true);
+            EXPECT_TRUE(boxes.shown.empty());
+            // The round's judge finds the coach's table ready from now on.
+            ASSERT_TRUE(SolvedTable().save(folder.file(CoachTable::kCacheFile)));
+        },
+        // Finished by the player and reviewed.
+        [&] {
+            practise("OkButton", {});
+            ASSERT_EQ(boxes.shown.size(), 1u);
+            EXPECT_EQ(boxes.shown[0].text.rfind("Ваш итог: ", 0), 0u);
+        },
+        // Closed early, without a question.
+        [&] { practise("OkButton", [&] { gameForm.close(); }); },
+        // Handed to the coach's demonstration, which plays it to its end.
+        [&] {
+            practise("ShowButton", {});
+            const ScoreSheet &sheet = gameForm.game().players()[1].sheet;
+            EXPECT_EQ(std::count(sheet.begin(), sheet.begin() + 16, 0), 0);
+        },
+    };
+    for (int round = 1; round <= 4; ++round) {
+        SCOPED_TRACE(round);
+        boxes.shown.clear();
+        const TRatingEntry before = data->Rating[31];
+        ways[round - 1]();
+        EXPECT_EQ(data->Rating[31].Games, before.Games);
+
+        boxes.shown.clear();
+        press("TurContinueButton");
+        EXPECT_EQ(data->Slots[1].Tur.RoundsPlayed, round);
+        const PlayedGame game = lastGame();
+        EXPECT_EQ(game.difficulty, 6);
+        EXPECT_EQ(gameForm.windowTitle(),
+                  QString("ВЕРТОКС для Windows - Турнир(%1 тур)").arg(round));
+        ASSERT_EQ(game.seats.size(), 3u);
+        EXPECT_EQ(game.seats[0].name.text(), "Аня");
+        EXPECT_EQ(data->Rating[31].Games, before.Games + 1);
+        EXPECT_EQ(data->Verdicts[1].Name.text(), "Аня");
+        EXPECT_EQ(data->Verdicts[1].Count, round);
+    }
 }

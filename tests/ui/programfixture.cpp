@@ -114,9 +114,9 @@ ProgramTest::PlayedGame ProgramTest::lastGame() const
 {
     DiceGame &game = windows->gameForm().game();
     PlayedGame played;
-    played.difficulty = data->CurDifficulty;
-    for (int i = 1; i <= game.playerCount; ++i)
-        played.seats.push_back(game.players[std::size_t(i)]);
+    played.difficulty = game.setup().difficulty;
+    for (int i = 1; i <= game.playerCount(); ++i)
+        played.seats.push_back(game.players()[std::size_t(i)]);
     return played;
 }
 
