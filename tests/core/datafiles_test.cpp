@@ -228,13 +228,17 @@ TEST_F(DataFilesTest, HandEditedNamesAreNoticedWhereCovered)
     EXPECT_THAT(texts(), ElementsAre(kEditedRecords));
 }
 
-TEST_F(DataFilesTest, FolderInPlaceOfAFileCannotBeOpened)
+TEST_F(DataFilesTest, FolderInPlaceOfAFileCannotBeOpenedNorReplaced)
 {
     std::filesystem::create_directory(folder.file(kRecordsFile));
+    const auto before = folder.contents();
     files->LoadRecords();
     EXPECT_THAT(texts(), ElementsAre(kNoRecords, "Не удается записать файл vertoxwn.rec!\r\n"
                                                  "Изменения не сохранены на диске."));
     EXPECT_EQ(double(data->Records[20].Date), 1.0);
+    // The new bytes were written beside it but could not take its place: they are gone again.
+    EXPECT_FALSE(files->SaveRecords());
+    EXPECT_EQ(folder.contents(), before);
 }
 
 TEST_F(DataFilesTest, AllZeroFilesPass)
