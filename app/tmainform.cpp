@@ -141,14 +141,9 @@ void TMainForm::FormCreate()
     m_soundMenuItem->setChecked(m_data.SoundOn);
     m_data.CurTurSlot = 0;
     m_data.CurChamSlot = 0;
-    DataFiles &files = m_services.files;
-    files.LoadClub();
-    files.LoadRating();
+    m_services.files.LoadAll();
     DrawRatingTable();
-    files.LoadRecords();
     DrawRecordTables();
-    files.LoadSlots();
-    files.LoadVerdicts();
 }
 
 void TMainForm::FormDestroy()

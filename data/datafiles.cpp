@@ -110,6 +110,15 @@ DataFiles::Load DataFiles::cannotOpen(const char *file, const char *message)
     return Load::Held;
 }
 
+void DataFiles::LoadAll()
+{
+    LoadClub();
+    LoadRating();
+    LoadRecords();
+    LoadSlots();
+    LoadVerdicts();
+}
+
 void DataFiles::LoadClub()
 {
     const auto path = pathOf(kClubFile);

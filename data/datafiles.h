@@ -17,6 +17,9 @@ class DataFiles
 public:
     DataFiles(SharedData &data, MessageBoxes &boxes, std::filesystem::path folder = {});
 
+    // Every file, in the order a start needs: the club first, so that the rating and the
+    // verdicts know its members.
+    void LoadAll();
     void LoadClub();
     void LoadRating();
     void LoadRecords();

@@ -110,7 +110,7 @@ int play(const std::filesystem::path &folder)
     auto data = std::make_unique<SharedData>();
     YesBoxes boxes;
     DataFiles files(*data, boxes, folder);
-    loadAllFiles(files);
+    files.LoadAll();
     SeededRandom random(2026);
     FixedClock clock;
     RightPasswords passwords;
@@ -169,7 +169,7 @@ int load(const std::filesystem::path &folder)
     auto data = std::make_unique<SharedData>();
     YesBoxes boxes;
     DataFiles files(*data, boxes, folder);
-    loadAllFiles(files);
+    files.LoadAll();
     for (std::string line : boxes.shown) {
         for (std::size_t at = 0; (at = line.find_first_of("\r\n", at)) != std::string::npos;)
             line.replace(at, 1, line[at] == '\r' ? "\\r" : "\\n");

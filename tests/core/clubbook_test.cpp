@@ -133,7 +133,7 @@ TEST_F(ClubBookTest, ALeavingMemberTakesTheirVerdictsAndANewcomerStartsEmpty)
     ASSERT_TRUE(club.AddMember(Str17::fromText("Борис"), Str17::fromText("новый")));
     auto disk = std::make_unique<SharedData>();
     DataFiles again(*disk, restartBoxes, folder.path());
-    loadAllFiles(again);
+    again.LoadAll();
     for (const SharedData *d : {data.get(), disk.get()}) {
         EXPECT_EQ(VerdictsOf(*d, Str17::fromText("Борис")), nullptr);
         EXPECT_NE(VerdictsOf(*d, Str17::fromText("Вера")), nullptr);

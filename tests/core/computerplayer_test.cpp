@@ -21,6 +21,19 @@ TEST(ComputerStrength, ScalesWithDifficultyAndRatingGroup)
     EXPECT_EQ(ComputerStrength(30, 7, 9), 33);  // 1.11 * 30 = 33.3
 }
 
+TEST(ComputerStrength, LevelGroupChangesAfterEveryFourthPlace)
+{
+    // Group G = (place + 3) div 4. At difficulty G, e = 40: k = 0.06 G + 0.66 + 0.01 (6 − G)
+    // = 0.72 + 0.05 G and 40 k = 28.8 + 2 G rounds up; group G + 1 has k 0.01 lower and
+    // 28.4 + 2 G rounds down. Place 1 at difficulty 2: k 0.83, 33.2 (group 0 would give 33.6).
+    const int rows[][3] = {{1, 2, 33},  {4, 1, 31},  {5, 1, 30},  {8, 2, 33},  {9, 2, 32},
+                           {12, 3, 35}, {13, 3, 34}, {16, 4, 37}, {17, 4, 36}, {20, 5, 39},
+                           {21, 5, 38}, {24, 6, 41}, {25, 6, 40}, {28, 7, 43}, {29, 7, 42},
+                           {32, 8, 45}, {33, 8, 44}, {36, 9, 47}, {37, 9, 46}, {40, 10, 49}};
+    for (const auto &[place, difficulty, strength] : rows)
+        EXPECT_EQ(ComputerStrength(40, difficulty, place), strength) << "place " << place;
+}
+
 TEST(ComputerValue, TableBoundaries)
 {
     // Face rows: 12 strikes, 13 gives three dice, 34 four, 40 five.

@@ -2,7 +2,6 @@
 #include "data/datafiles.h"
 #include "data/verdictbook.h"
 
-#include "tests/support/gamesupport.h"
 #include "tests/support/loadmessages.h"
 #include "tests/support/scriptedboxes.h"
 #include "tests/support/tempfolder.h"
@@ -38,7 +37,6 @@ protected:
         files = std::make_unique<DataFiles>(*data, boxes, folder.path());
         boxes.shown.clear();
     }
-    void loadAll() { loadAllFiles(*files); }
     // A club file with the given members, passwords masked with a fixed mask.
     void writeClub(const std::vector<std::pair<std::string, std::string>> &members,
                    std::size_t atRecord = 0)
@@ -68,7 +66,7 @@ protected:
 
 TEST_F(DataFilesTest, FirstStartResetsEveryFileOnceWithItsMessage)
 {
-    loadAll();
+    files->LoadAll();
     EXPECT_THAT(texts(), ElementsAre(kNoClub, kNoRating, kNoRecords, kNoSlots));
     for (const auto &box : boxes.shown)
         EXPECT_EQ(box.kind, MessageBoxes::Kind::Warning);
@@ -88,14 +86,14 @@ TEST_F(DataFilesTest, FirstStartResetsEveryFileOnceWithItsMessage)
     EXPECT_EQ(double(data->Records[31].Date), 0.0);
 
     restart();
-    loadAll();
+    files->LoadAll();
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(data->Rating[12].Name.text(), "Ю.А.Р.");
 }
 
 TEST_F(DataFilesTest, NamesAreStoredInCodePage1251)
 {
-    loadAll();
+    files->LoadAll();
     const auto bytes = folder.read(kRatingFile);
     // Entry 6 is "Россия": length 6, then Р = 0xD0, о = 0xEE.
     const uint8_t *russia = bytes.data() + 5 * 248;
@@ -106,7 +104,7 @@ TEST_F(DataFilesTest, NamesAreStoredInCodePage1251)
 
 TEST_F(DataFilesTest, EveryFileRoundTripsByteForByte)
 {
-    loadAll();
+    files->LoadAll();
     data->Rating[3].Games = 7;
     data->Rating[3].Last50[7] = 250;
     data->Records[1].Name = Str17::fromText("Игрок");
@@ -129,7 +127,7 @@ TEST_F(DataFilesTest, EveryFileRoundTripsByteForByte)
 
     const SharedData before = *data;
     restart();
-    loadAll();
+    files->LoadAll();
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(std::memcmp(&data->Records, &before.Records, sizeof before.Records), 0);
     EXPECT_EQ(std::memcmp(&data->Slots, &before.Slots, sizeof before.Slots), 0);
@@ -152,7 +150,7 @@ TEST_F(DataFilesTest, EveryFileRoundTripsByteForByte)
 
 TEST_F(DataFilesTest, WholeRecordCountsDecideTheSize)
 {
-    loadAll();
+    files->LoadAll();
     auto rating = folder.read(kRatingFile);
     rating.push_back(0x42);
     folder.write(kRatingFile, rating);
@@ -190,19 +188,19 @@ TEST_F(DataFilesTest, OneWholeRecordTooManyIsDamaged)
                           Case{kSlotsFile, 968, kBadSlots}}) {
         SCOPED_TRACE(c.file);
         restart();
-        loadAll();
+        files->LoadAll();
         auto bytes = folder.read(c.file);
         bytes.resize(bytes.size() + c.record);
         folder.write(c.file, bytes);
         restart();
-        loadAll();
+        files->LoadAll();
         EXPECT_THAT(texts(), ElementsAre(c.message));
     }
 }
 
 TEST_F(DataFilesTest, HandEditedNamesAreNoticedWhereCovered)
 {
-    loadAll();
+    files->LoadAll();
     auto rating = folder.read(kRatingFile);
     // The 17th character of a name is not covered by the checksum.
     rating[2 * 248 + 17] = 'Q';
@@ -230,13 +228,17 @@ TEST_F(DataFilesTest, HandEditedNamesAreNoticedWhereCovered)
     EXPECT_THAT(texts(), ElementsAre(kEditedRecords));
 }
 
-TEST_F(DataFilesTest, FolderInPlaceOfAFileCannotBeOpened)
+TEST_F(DataFilesTest, FolderInPlaceOfAFileCannotBeOpenedNorReplaced)
 {
     std::filesystem::create_directory(folder.file(kRecordsFile));
+    const auto before = folder.contents();
     files->LoadRecords();
     EXPECT_THAT(texts(), ElementsAre(kNoRecords, "Не удается записать файл vertoxwn.rec!\r\n"
                                                  "Изменения не сохранены на диске."));
     EXPECT_EQ(double(data->Records[20].Date), 1.0);
+    // The new bytes were written beside it but could not take its place: they are gone again.
+    EXPECT_FALSE(files->SaveRecords());
+    EXPECT_EQ(folder.contents(), before);
 }
 
 TEST_F(DataFilesTest, AllZeroFilesPass)
@@ -245,7 +247,7 @@ TEST_F(DataFilesTest, AllZeroFilesPass)
     folder.write(kRecordsFile, std::vector<uint8_t>(31 * 116, 0));
     folder.write(kSlotsFile, std::vector<uint8_t>(11 * 968, 0));
     writeClub({});
-    loadAll();
+    files->LoadAll();
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -292,12 +294,12 @@ TEST_F(DataFilesTest, ClubStopsAtTheFirstFreeRecordAndUnmasksPasswords)
 TEST_F(DataFilesTest, ClubResetKeepsTheRatingNames)
 {
     writeClub({{"Аня", "a"}});
-    loadAll();
+    files->LoadAll();
     EXPECT_EQ(data->Rating[31].Name.text(), "Аня");
 
     std::filesystem::remove(folder.file(kClubFile));
     restart();
-    loadAll();
+    files->LoadAll();
     EXPECT_THAT(texts(), ElementsAre(kNoClub));
     EXPECT_EQ(data->ClubCount, 0);
     EXPECT_EQ(data->Rating[31].Name.text(), "Аня");
@@ -306,7 +308,7 @@ TEST_F(DataFilesTest, ClubResetKeepsTheRatingNames)
 TEST_F(DataFilesTest, InterruptedGameIsBookedWithZeroAtStart)
 {
     writeClub({{"Аня", "a"}, {"Борис", "b"}});
-    loadAll();
+    files->LoadAll();
     data->Rating[31].Games = 50;
     for (std::size_t i = 1; i <= 50; ++i)
         data->Rating[31].Last50[i] = int32_t(i);
@@ -320,7 +322,7 @@ TEST_F(DataFilesTest, InterruptedGameIsBookedWithZeroAtStart)
     files->SaveRating();
 
     restart();
-    loadAll();
+    files->LoadAll();
     EXPECT_TRUE(boxes.shown.empty());
     const TRatingEntry &anya = data->Rating[31];
     EXPECT_EQ(anya.Games, 51);
@@ -334,7 +336,7 @@ TEST_F(DataFilesTest, InterruptedGameIsBookedWithZeroAtStart)
     EXPECT_EQ(boris.RatingPoints, 2 * 300 + 7 + 3);
     // Written at once: the next start finds nothing to book.
     restart();
-    loadAll();
+    files->LoadAll();
     EXPECT_EQ(data->Rating[32].Games, 3);
     EXPECT_EQ(data->RatingOrder[1], 31);
     EXPECT_EQ(data->RatingOrder[2], 32);
@@ -342,7 +344,7 @@ TEST_F(DataFilesTest, InterruptedGameIsBookedWithZeroAtStart)
 
 TEST_F(DataFilesTest, OverlongLengthBytesAreClampedAfterTheCheck)
 {
-    loadAll();
+    files->LoadAll();
     data->Rating[5].Name.Length = 200;
     data->Records[2].Name.Length = 255;
     data->Slots[1].Title.Length = 90;
@@ -355,7 +357,7 @@ TEST_F(DataFilesTest, OverlongLengthBytesAreClampedAfterTheCheck)
     folder.write(kClubFile, club);
 
     restart();
-    loadAll();
+    files->LoadAll();
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(data->Rating[5].Name.Length, 17);
     EXPECT_EQ(data->Records[2].Name.Length, 17);
@@ -366,7 +368,7 @@ TEST_F(DataFilesTest, OverlongLengthBytesAreClampedAfterTheCheck)
 
 TEST_F(DataFilesTest, FailedWriteIsReportedAndLeavesTheOldFile)
 {
-    loadAll();
+    files->LoadAll();
     const auto before = folder.read(kRatingFile);
     // A folder where the temporary file should go makes the write fail...
     std::filesystem::create_directory(folder.path() / "vertoxwn.ray.tmp");
@@ -384,7 +386,7 @@ TEST_F(DataFilesTest, FailedWriteIsReportedAndLeavesTheOldFile)
 TEST_F(DataFilesTest, VerdictsRoundTripAndDamageIsSetAsideAsInTheOtherFiles)
 {
     writeClub({{"Аня", "a"}, {"Борис", "b"}});
-    loadAll();
+    files->LoadAll();
     TJudgedGame game{46000.0, 0, {}, 231.5, 12.25, {}};
     for (game.Total = 1; game.Total <= 52; ++game.Total)
         ASSERT_TRUE(AddJudgedGame(*data, Str17::fromText("Аня"), game));
@@ -397,7 +399,7 @@ TEST_F(DataFilesTest, VerdictsRoundTripAndDamageIsSetAsideAsInTheOtherFiles)
     };
     const std::vector<uint8_t> good = folder.read(kVerdictsFile);
     restart();
-    loadAll();
+    files->LoadAll();
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(bytesOf(data->Verdicts), bytesOf(saved));
     const TVerdictEntry &anya = data->Verdicts[1];
@@ -417,7 +419,7 @@ TEST_F(DataFilesTest, VerdictsRoundTripAndDamageIsSetAsideAsInTheOtherFiles)
             bytes[flipped] ^= 0x21;
         folder.write(kVerdictsFile, bytes);
         restart();
-        loadAll();
+        files->LoadAll();
         EXPECT_THAT(texts(), ElementsAre(size == good.size() ? kEditedVerdicts : kBadVerdicts));
         EXPECT_EQ(folder.read("vertoxwn.stt.bad"), bytes);
         EXPECT_EQ(folder.read(kVerdictsFile), std::vector<uint8_t>(good.size(), 0));
@@ -433,7 +435,7 @@ TEST_F(DataFilesTest, VerdictsRoundTripAndDamageIsSetAsideAsInTheOtherFiles)
     data->Verdicts[11].Checksum = VerdictsChecksum(*data);
     folder.write(kVerdictsFile, bytesOf(data->Verdicts));
     restart();
-    loadAll();
+    files->LoadAll();
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(data->Verdicts[1].Count, 50);
     EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Чужой")), nullptr);

@@ -20,7 +20,7 @@ class BookingTest : public ::testing::Test
 protected:
     BookingTest()
     {
-        loadAllFiles(files);
+        files.LoadAll();
         boxes.shown.clear();
         data->CurDifficulty = 6;
     }

@@ -49,7 +49,7 @@ public:
 class PracticeTest : public ::testing::Test
 {
 protected:
-    PracticeTest() { loadAllFiles(files); }
+    PracticeTest() { files.LoadAll(); }
 
     TempFolder folder;
     ScriptedBoxes boxes;

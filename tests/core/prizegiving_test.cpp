@@ -3,9 +3,9 @@
 #include "data/storedmath.h"
 #include "results/prizes.h"
 
-#include "tests/support/gamesupport.h"
 #include "tests/support/scriptedboxes.h"
 #include "tests/support/tempfolder.h"
+#include "tests/support/unwatchedgame.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +57,7 @@ class PrizeGivingTest : public ::testing::Test
 protected:
     PrizeGivingTest()
     {
-        loadAllFiles(files);
+        files.LoadAll();
         addMember("Аня");
         addMember("Боря");
         files.SaveRating();

@@ -4,124 +4,96 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace
 {
 
-// A finished competition whose participants average exactly what cancels their result term:
-// 185 for club members, 185 + 10 × (D − 6) for computers.
-TSaveSlot neutralSlot(bool cham, int participants, int humans, int rounds, int difficulty,
-                      int32_t balls = 0)
+// Participant 1 of a finished competition, a club member or a computer, and its prize.
+struct Example {
+    bool cham;
+    int participants;
+    bool member;
+    int rounds, difficulty;
+    int32_t points, balls;
+    int place;
+    double prize; // worked out by hand, to three decimals
+};
+
+double prizeOf(const Example &e)
 {
     TSaveSlot slot{};
-    slot.IsCham = cham;
-    for (int k = 1; k <= participants; ++k) {
-        const auto at = std::size_t(k);
-        slot.Names[at] = Str17::fromText("Игрок" + std::to_string(k));
-        const int32_t points = (k <= humans ? 185 : 185 + 10 * (difficulty - 6)) * rounds;
-        (cham ? slot.Cham.Points[at] : slot.Tur.TurTotal[at]) = points;
-        if (cham)
-            slot.Cham.Balls[at] = balls;
-    }
+    slot.IsCham = e.cham;
     const auto fill = [&](auto &fields) {
-        fields.ParticipantCount = uint8_t(participants);
-        fields.HumanCount = uint8_t(humans);
-        fields.RoundsTotal = fields.RoundsPlayed = uint8_t(rounds);
-        fields.Difficulty = uint8_t(difficulty);
+        fields.ParticipantCount = uint8_t(e.participants);
+        fields.HumanCount = e.member ? 1 : 0;
+        fields.RoundsTotal = fields.RoundsPlayed = uint8_t(e.rounds);
+        fields.Difficulty = uint8_t(e.difficulty);
     };
-    cham ? fill(slot.Cham) : fill(slot.Tur);
-    return slot;
-}
-
-// What participant gains at place 1 of 10 (members 1..5) over the same at difficulty 5, 20 rounds.
-double gain(int rounds, int difficulty, int participant)
-{
-    return PrizeFor(neutralSlot(false, 10, 5, rounds, difficulty), participant, 1) -
-           PrizeFor(neutralSlot(false, 10, 5, 20, 5), participant, 1);
+    if (e.cham) {
+        fill(slot.Cham);
+        slot.Cham.Points[1] = e.points;
+        slot.Cham.Balls[1] = e.balls;
+    } else {
+        fill(slot.Tur);
+        slot.Tur.TurTotal[1] = e.points;
+    }
+    return PrizeFor(slot, 1, e.place);
 }
 
 } // namespace
 
-TEST(PrizeFor, BaseTermsByPlace)
+// Terms: base by place, member's 7 × (D − 5), 4 × ((R − 20) div 5), the result
+// (A − 185 − a computer's 10 × (D − 6)) × 10/19 with A = points / R, and a championship's
+// 5 × (B − Bavg) / Bavg with B = balls / R. A = 185 at D 5 (member) or D 6 leaves the base.
+TEST(PrizeFor, WorkedExamples)
 {
-    // A club member at difficulty 5 over 20 rounds averaging 185: only the base remains.
-    const TSaveSlot tournament = neutralSlot(false, 10, 10, 20, 5);
-    EXPECT_NEAR(PrizeFor(tournament, 1, 1), 22.63, 0.005);
-    EXPECT_NEAR(PrizeFor(tournament, 1, 9), -13.05, 0.005);
-    for (int place = 1; place <= 10; ++place)
-        EXPECT_DOUBLE_EQ(PrizeFor(tournament, 3, place), 10 / (place + 2.8) * 20 - 30) << place;
-
-    // Championship balls on the average of the largest group, 3.7 a round.
-    const TSaveSlot championship = neutralSlot(true, 30, 10, 20, 5, 74);
-    EXPECT_DOUBLE_EQ(PrizeFor(championship, 1, 1), 50.0);
-    EXPECT_NEAR(PrizeFor(championship, 1, 30), -13.56, 0.005);
-
-    // The smallest competitions of each kind, at both ends of the places.
-    const TSaveSlot pair = neutralSlot(false, 2, 0, 20, 5);
-    EXPECT_DOUBLE_EQ(PrizeFor(pair, 1, 1), 10.0);
-    EXPECT_DOUBLE_EQ(PrizeFor(pair, 2, 2), -10.0);
-    const TSaveSlot twelve = neutralSlot(true, 12, 0, 20, 6, 35); // a group of 4 averages 1.75
-    EXPECT_NEAR(PrizeFor(twelve, 1, 1), 23.33, 0.005);
-    EXPECT_NEAR(PrizeFor(twelve, 1, 12), -14.52, 0.005);
-}
-
-TEST(PrizeFor, DifficultyBonusForMembersOnlyAndLengthTermByRounds)
-{
-    // The computers' handicap cancels their difficulty.
-    EXPECT_DOUBLE_EQ(gain(20, 1, 1), -28.0);
-    EXPECT_DOUBLE_EQ(gain(20, 10, 1), 35.0);
-    EXPECT_NEAR(gain(20, 1, 6), 0, 1e-9);
-    EXPECT_NEAR(gain(20, 10, 6), 0, 1e-9);
-    const int rounds[] = {10, 15, 20, 25, 30};
-    const double terms[] = {-8, -4, 0, 4, 8};
-    for (int i = 0; i < 5; ++i) {
-        SCOPED_TRACE(rounds[i]);
-        EXPECT_NEAR(gain(rounds[i], 5, 1), terms[i], 1e-9);
-        EXPECT_NEAR(gain(rounds[i], 5, 7), terms[i], 1e-9);
-    }
-}
-
-TEST(PrizeFor, ResultTermFromTheRealAverage)
-{
-    // At difficulty 8 a member's bonus is 21 and a computer is measured against 205.
-    const TSaveSlot neutral = neutralSlot(false, 10, 5, 20, 8);
-    const double base = PrizeFor(neutral, 6, 1);
-    struct Row {
-        int participant;
-        int32_t total;
-        double term;
+    const Example examples[] = {
+        // Tournament base N / (p + 0.35 × (N − 2)) × 20 − 30 at both ends of the places.
+        {false, 10, true, 20, 5, 3700, 0, 1, 22.632},    // 200 / 3.8 − 30
+        {false, 10, true, 20, 5, 3700, 0, 9, -13.051},   // 200 / 11.8 − 30
+        {false, 10, false, 20, 6, 3700, 0, 10, -14.375}, // 200 / 12.8 − 30
+        {false, 5, true, 20, 5, 3700, 0, 3, -5.309},     // 100 / 4.05 − 30
+        {false, 2, false, 20, 6, 3700, 0, 1, 10},        // 40 / 1 − 30
+        {false, 2, false, 20, 6, 3700, 0, 2, -10},       // 40 / 2 − 30
+        // Championship base N / (p + 0.5 × ((N − 12) div 3) + 3.5) × 20 − 30, balls on average.
+        {true, 30, false, 20, 6, 3700, 74, 1, 50},       // 600 / 7.5 − 30, B = 3.7
+        {true, 30, false, 20, 6, 3700, 74, 30, -13.562}, // 600 / 36.5 − 30
+        {true, 12, false, 20, 6, 3700, 35, 1, 23.333},   // 240 / 4.5 − 30, B = 1.75
+        {true, 12, false, 20, 6, 3700, 35, 12, -14.516}, // 240 / 15.5 − 30
+        // The difficulty bonus is the members'; the computers' handicap cancels theirs.
+        {false, 10, true, 20, 1, 3700, 0, 1, -5.368},   // 22.632 − 28
+        {false, 10, true, 20, 10, 3700, 0, 1, 57.632},  // 22.632 + 35
+        {false, 10, false, 20, 10, 4500, 0, 1, 22.632}, // A − 185 − 40 = 0
+        {false, 10, false, 20, 1, 2700, 0, 1, 22.632},  // A − 185 + 50 = 0
+        // The length term, for members and computers alike.
+        {false, 10, true, 10, 5, 1850, 0, 1, 14.632},  // 22.632 − 8
+        {false, 10, true, 15, 5, 2775, 0, 1, 18.632},  // 22.632 − 4
+        {false, 10, true, 25, 5, 4625, 0, 1, 26.632},  // 22.632 + 4
+        {false, 10, true, 30, 5, 5550, 0, 1, 30.632},  // 22.632 + 8
+        {false, 10, false, 10, 6, 1850, 0, 1, 14.632}, // 22.632 − 8
+        // The result term, from the average as it is, not cut to a whole number.
+        {false, 10, true, 20, 5, 4080, 0, 1, 32.632},  // 22.632 + 19 × 10/19
+        {false, 10, true, 20, 5, 3320, 0, 1, 12.632},  // 22.632 − 19 × 10/19
+        {false, 10, true, 20, 5, 3701, 0, 1, 22.658},  // 22.632 + 0.05 × 10/19
+        {false, 10, false, 20, 8, 4480, 0, 1, 32.632}, // 22.632 + (224 − 185 − 20) × 10/19
+        {false, 10, false, 20, 8, 3700, 0, 1, 12.105}, // 22.632 − 20 × 10/19
+        // One ball a round at place 1 for every group size g = N / 3: 5 / Bavg − 5.
+        {true, 12, false, 20, 6, 3700, 20, 1, 21.190}, // 23.333 + 5 × 4 / 7 − 5
+        {true, 15, false, 20, 6, 3700, 20, 1, 27.273}, // 30 + 5 × 5 / 11 − 5
+        {true, 18, false, 20, 6, 3700, 20, 1, 32.330}, // 35.455 + 5 × 6 / 16 − 5
+        {true, 21, false, 20, 6, 3700, 20, 1, 36.842}, // 40 + 5 × 7 / 19 − 5
+        {true, 24, false, 20, 6, 3700, 20, 1, 40.446}, // 43.846 + 5 × 8 / 25 − 5
+        {true, 27, false, 20, 6, 3700, 20, 1, 43.643}, // 47.143 + 5 × 9 / 30 − 5
+        {true, 30, false, 20, 6, 3700, 20, 1, 46.351}, // 50 + 5 × 10 / 37 − 5
+        // Every term at once.
+        {true, 15, true, 10, 7, 2000, 30, 2, 35.713},    // 20 + 14 − 8 + 150 / 19 + 4 / 2.2
+        {true, 30, false, 25, 3, 4000, 100, 30, -6.525}, // −13.562 + 4 + 50 / 19 + 1.5 / 3.7
     };
-    const Row rows[] = {{1, 204 * 20, 10.0},
-                        {1, 166 * 20, -10.0},
-                        {1, 3701, 0.05 * 10 / 19}, // the average is not cut to a whole number
-                        {6, 224 * 20, 10.0},
-                        {6, 185 * 20, -200.0 / 19}};
-    for (const Row &row : rows) {
-        TSaveSlot slot = neutral;
-        slot.Tur.TurTotal[std::size_t(row.participant)] = row.total;
-        const double bonus = row.participant == 1 ? 21 : 0;
-        EXPECT_NEAR(PrizeFor(slot, row.participant, 1) - bonus - base, row.term, 1e-9)
-            << row.participant << " " << row.total;
-    }
-}
-
-TEST(PrizeFor, BallsTermAgainstEveryGroupSizesAverage)
-{
-    const int rowSums[] = {7, 11, 16, 19, 25, 30, 37};
-    for (int g = 4; g <= 10; ++g) {
-        SCOPED_TRACE(g);
-        TSaveSlot slot = neutralSlot(true, 3 * g, 0, 20, 6);
-        slot.Cham.Balls[2] = 20; // one ball a round
-        // Participant 1 has no balls: the base at place 4 and 5 × (0 − Bavg) / Bavg.
-        const double withoutBalls = PrizeFor(slot, 1, 4);
-        EXPECT_NEAR(withoutBalls, 3 * g / (4 + 0.5 * (g - 4) + 3.5) * 20 - 30 - 5, 1e-9);
-        EXPECT_NEAR(PrizeFor(slot, 2, 4) - withoutBalls, 5 * g / double(rowSums[g - 4]), 1e-9);
-    }
-    // 15 participants, place 6: 15 / (6 + 0.5 + 3.5) × 20 − 30 = 0; balls on the average 2.2.
-    TSaveSlot slot = neutralSlot(true, 15, 0, 20, 6);
-    slot.Cham.Balls[1] = 44;
-    EXPECT_EQ(PrizeFor(slot, 1, 6), 0.0);
+    for (const Example &e : examples)
+        EXPECT_NEAR(prizeOf(e), e.prize, 0.001)
+            << (e.cham ? "championship " : "tournament ") << e.participants << " place " << e.place
+            << " D " << e.difficulty << " R " << e.rounds << " points " << e.points;
+    // 15 / 10 × 20 − 30 with balls on their average: exactly 0, which earns nothing.
+    EXPECT_EQ(prizeOf({true, 15, false, 20, 6, 3700, 44, 6, 0}), 0.0);
 }
 
 TEST(AwardCount, ThreeDotsWithTheWaitingSoundThenThePrize)

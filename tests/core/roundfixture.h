@@ -80,7 +80,7 @@ class RoundTest : public ::testing::Test
 protected:
     RoundTest()
     {
-        loadAllFiles(files);
+        files.LoadAll();
         boxes.shown.clear();
         view.game = &game;
         view.boxes = &boxes;

@@ -3,10 +3,10 @@
 #include "game/gameview.h"
 #include "platform/clock.h"
 
-#include "tests/support/gamesupport.h"
 #include "tests/support/scriptedboxes.h"
 #include "tests/support/scriptedrandom.h"
 #include "tests/support/tempfolder.h"
+#include "tests/support/unwatchedgame.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -37,7 +37,7 @@ class TurnFlowTest : public ::testing::Test
 protected:
     TurnFlowTest()
     {
-        loadAllFiles(files);
+        files.LoadAll();
         boxes.shown.clear();
         data->CurDifficulty = 6;
         data->ClubCount = 1;

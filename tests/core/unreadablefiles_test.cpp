@@ -1,6 +1,5 @@
 #include "data/datafiles.h"
 
-#include "tests/support/gamesupport.h"
 #include "tests/support/loadmessages.h"
 #include "tests/support/scriptedboxes.h"
 #include "tests/support/tempfolder.h"
@@ -41,7 +40,7 @@ protected:
     {
         SharedData data;
         DataFiles files(data, boxes, folder.path());
-        loadAllFiles(files);
+        files.LoadAll();
         data.Rating[5].Games = 7;
         files.SaveRating();
         history = folder.read(kRatingFile);

@@ -4,7 +4,6 @@
 #include "data/datafiles.h"
 #include "data/ratingbook.h"
 
-#include "tests/support/gamesupport.h"
 #include "tests/support/scriptedboxes.h"
 #include "tests/support/scriptedrandom.h"
 #include "tests/support/tempfolder.h"
@@ -20,7 +19,7 @@
 struct ClubFixture {
     ClubFixture()
     {
-        loadAllFiles(files);
+        files.LoadAll();
         boxes.shown.clear();
     }
 

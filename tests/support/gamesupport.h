@@ -11,13 +11,3 @@ class HiddenView : public SilentView
 public:
     void runUntilOver() override { ADD_FAILURE() << "a computer-only game opened the window"; }
 };
-
-// The data files in start-up order; a fresh folder resets each.
-inline void loadAllFiles(DataFiles &files)
-{
-    files.LoadClub();
-    files.LoadRating();
-    files.LoadRecords();
-    files.LoadSlots();
-    files.LoadVerdicts();
-}

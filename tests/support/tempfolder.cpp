@@ -58,7 +58,7 @@ std::map<std::string, std::vector<uint8_t>> TempFolder::contents() const
     std::map<std::string, std::vector<uint8_t>> files;
     for (const auto &entry : std::filesystem::directory_iterator(m_path)) {
         const std::string name = utf8Of(entry.path().filename());
-        files[name] = read(name.c_str());
+        files[name] = entry.is_regular_file() ? read(name.c_str()) : std::vector<uint8_t>{};
     }
     return files;
 }

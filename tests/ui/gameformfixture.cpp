@@ -29,7 +29,7 @@ void FakeSoundDevice::play()
 
 GameFormBase::GameFormBase()
 {
-    loadAllFiles(files);
+    files.LoadAll();
     boxes.shown.clear();
     data->CurDifficulty = 5;
     data->ClubCount = 1;

@@ -51,7 +51,7 @@ class NewFormTest : public ::testing::Test
 protected:
     NewFormTest()
     {
-        loadAllFiles(files);
+        files.LoadAll();
         boxes.shown.clear();
         data.ClubCount = 3;
         data.ClubNames[1] = Str17::fromText("Аня");

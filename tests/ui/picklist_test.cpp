@@ -37,7 +37,7 @@ TEST_F(ProgramTest, EveryListSelectsTheLineANavigationKeyLandsOn)
     {
         SharedData club;
         DataFiles clubFiles(club, boxes, folder.path());
-        loadAllFiles(clubFiles);
+        clubFiles.LoadAll();
         ClubBook book(club, clubFiles, random, boxes);
         for (const char *name : {"Иван", "Петр", "Мария"})
             ASSERT_TRUE(book.AddMember(Str17::fromText(name), Str17::fromText("пароль")));

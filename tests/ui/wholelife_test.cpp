@@ -1,8 +1,11 @@
 // A club's whole life through the real windows: two members join, play a tournament and one of
 // them a championship, the prizes are given, and the program starts again on the same folder.
-// Every file is then checked against values worked out here from the games as they ended.
+// Every file is then checked against the games as they ended and the prizes as they were given.
 #include "coach/coachtable.h"
+#include "competition/slotrules.h"
+#include "data/storedmath.h"
 #include "data/verdictbook.h"
+#include "results/prizes.h"
 
 #include "tests/support/solvedtable.h"
 #include "tests/ui/programfixture.h"
@@ -14,7 +17,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <map>
 #include <numeric>
@@ -27,12 +29,9 @@ constexpr int kChamDifficulty = 4;
 constexpr int kRounds = 10;
 constexpr int kTurPlayers = 5;
 constexpr int kChamPlayers = 12;
-
-// Rounds halves to the even neighbour; the averages here are exact in binary.
-int64_t rounded(double value)
-{
-    return int64_t(std::nearbyint(value));
-}
+// A computer's game books its total + 10 × (6 − D): at difficulty 7 and 4.
+constexpr int kTurHandicap = -10;
+constexpr int kChamHandicap = 20;
 
 template <typename Record, std::size_t N>
 OneBased<Record, N> readRecords(const TempFolder &folder, const char *file)
@@ -44,21 +43,21 @@ OneBased<Record, N> readRecords(const TempFolder &folder, const char *file)
     return records;
 }
 
-// A table kept by the record rule: a value enters below the rows it does not beat.
+// A row offered to a record table.
 struct Row {
     int64_t score = 0;
     std::string name;
     TRecordEntry entry{};
 };
-void enter(std::vector<Row> &rows, Row row)
+// What a table of count rows holds after all the offers: the best scores above its free rows'
+// 0, earlier ones first among equals, then free rows.
+std::vector<Row> best(std::vector<Row> rows, std::size_t count)
 {
-    std::size_t at = 0;
-    while (at < rows.size() && rows[at].score >= row.score)
-        ++at;
-    if (at < rows.size()) {
-        rows.insert(rows.begin() + std::ptrdiff_t(at), std::move(row));
-        rows.pop_back();
-    }
+    std::erase_if(rows, [](const Row &row) { return row.score <= 0; });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const Row &a, const Row &b) { return a.score > b.score; });
+    rows.resize(count);
+    return rows;
 }
 
 struct Player {
@@ -92,11 +91,11 @@ protected:
     }
 
     // The games' scores booked per player name, as the rating books them.
-    void book(const PlayedGame &game, int difficulty)
+    void book(const PlayedGame &game, int difficulty, int handicap)
     {
         for (const GamePlayer &seat : game.seats) {
             const int64_t total = seat.sheet[kTotalCell];
-            const int64_t score = seat.isHuman() ? total : total + 60 - 10 * difficulty;
+            const int64_t score = seat.isHuman() ? total : total + handicap;
             Player &player = players[seat.name.text()];
             ++player.games;
             player.total += score;
@@ -107,68 +106,46 @@ protected:
             row.entry.Difficulty = seat.isHuman() ? 0 : uint8_t(difficulty);
             for (int k = 1; k <= 16; ++k)
                 row.entry.ComboScores[std::size_t(k)] = seat.sheet[std::size_t(k)];
-            enter(gameRows, std::move(row));
+            gameRows.push_back(std::move(row));
         }
     }
 
-    // Prizes from last place to first; positive ones rounded into the rating, club members'
-    // into the prize rows.
-    void award(const std::vector<int> &order, const std::vector<std::string> &names,
-               const std::vector<int64_t> &points, const std::vector<int64_t> &balls, int humans,
-               int difficulty, bool championship)
+    // The prizes as given, last place first: from the slot as it finished, each place's
+    // participant as the program ranked them.
+    template <std::size_t N> void award(const TSaveSlot &slot, const OneBased<uint8_t, N> &order)
     {
-        const int n = int(order.size());
-        for (int place = n; place >= 1; --place) {
-            const int k = order[std::size_t(place - 1)];
-            double prize = championship ? n / (place + 0.5 * ((n - 12) / 3) + 3.5) * 20 - 30
-                                        : n / (place + 0.35 * (n - 2)) * 20 - 30;
-            if (k <= humans)
-                prize += 7 * (difficulty - 5);
-            prize += 4 * ((kRounds - 20) / 5);
-            const double average = double(points[std::size_t(k)]) / kRounds;
-            prize += (k <= humans ? average - 185 : average - 185 - 10 * (difficulty - 6)) *
-                     0.52631578947368421;
-            if (championship) {
-                const double groupAverage = 7.0 / 4; // groups of 4: 4 2 1 0
-                prize +=
-                    5 * (double(balls[std::size_t(k)]) / kRounds - groupAverage) / groupAverage;
-            }
+        for (int place = ParticipantCount(slot); place >= 1; --place) {
+            const int k = order[std::size_t(place)];
+            const double prize = PrizeFor(slot, k, place);
+            const std::string name = slot.Names[std::size_t(k)].text();
             if (prize > 0)
-                players[names[std::size_t(k)]].prize += rounded(prize);
-            if (k <= humans) {
-                Row row;
-                row.score = rounded(prize * 100);
-                row.name = names[std::size_t(k)];
-                row.entry.Prize.Difficulty = uint8_t(difficulty);
-                row.entry.Prize.Rounds = kRounds;
-                row.entry.Prize.Place = uint8_t(place);
-                row.entry.Prize.Participants = uint8_t(n);
-                row.entry.Prize.AvgScore = int32_t(rounded(average * 100));
-                if (championship)
-                    row.entry.Prize.AvgBalls =
-                        int32_t(rounded(double(balls[std::size_t(k)]) / kRounds * 100));
-                row.entry.Prize.IsCham = championship ? 1 : 0;
-                enter(prizeRows, std::move(row));
-            }
+                players[name].prize += RoundToInt32(prize);
+            if (k > HumanCount(slot))
+                continue;
+            const double points =
+                slot.IsCham ? slot.Cham.Points[std::size_t(k)] : slot.Tur.TurTotal[std::size_t(k)];
+            Row row;
+            row.score = RoundToInt32(prize * 100);
+            row.name = name;
+            row.entry.Prize.Difficulty = SlotDifficulty(slot);
+            row.entry.Prize.Rounds = RoundsTotal(slot);
+            row.entry.Prize.Place = uint8_t(place);
+            row.entry.Prize.Participants = ParticipantCount(slot);
+            row.entry.Prize.AvgScore = RoundToInt32(points / kRounds * 100);
+            if (slot.IsCham)
+                row.entry.Prize.AvgBalls =
+                    RoundToInt32(slot.Cham.Balls[std::size_t(k)] / double(kRounds) * 100);
+            row.entry.Prize.IsCham = slot.IsCham;
+            prizeRows.push_back(std::move(row));
         }
     }
 
     const std::vector<std::pair<std::string, std::string>> members{{"Аня", "ёлка"},
                                                                    {"Борис", "секрет"}};
     std::map<std::string, Player> players;
-    std::vector<Row> gameRows = std::vector<Row>(20);
-    std::vector<Row> prizeRows = std::vector<Row>(10);
+    std::vector<Row> gameRows;
+    std::vector<Row> prizeRows;
 };
-
-// Participants by total, highest first; equal totals keep the lower number first.
-std::vector<int> standings(const std::vector<int64_t> &key, int count)
-{
-    std::vector<int> order(static_cast<std::size_t>(count));
-    std::iota(order.begin(), order.end(), 1);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return key[std::size_t(a)] > key[std::size_t(b)]; });
-    return order;
-}
 
 } // namespace
 
@@ -192,11 +169,11 @@ TEST_F(WholeLifeTest, ClubPlaysATournamentAndAChampionshipAndKeepsEverything)
         press("TurContinueButton");
         ASSERT_EQ(data->Slots[1].Tur.RoundsPlayed, round);
         const PlayedGame game = lastGame();
-        book(game, kTurDifficulty);
+        book(game, kTurDifficulty, kTurHandicap);
         int64_t sum = 0;
         for (const GamePlayer &seat : game.seats)
             sum += seat.sheet[kTotalCell];
-        const int64_t average = rounded(double(sum) / kTurPlayers);
+        const int64_t average = RoundToInt32(double(sum) / kTurPlayers);
         for (int i = 1; i <= kTurPlayers; ++i) {
             const GamePlayer &seat = game.seats[std::size_t(i - 1)];
             ASSERT_EQ(seat.name.text(), turNames[std::size_t(i)]);
@@ -222,7 +199,7 @@ TEST_F(WholeLifeTest, ClubPlaysATournamentAndAChampionshipAndKeepsEverything)
         ASSERT_EQ(games.size(), before + 3);
         for (int g = 1; g <= 3; ++g) {
             const PlayedGame &game = games[before + std::size_t(g - 1)];
-            book(game, kChamDifficulty);
+            book(game, kChamDifficulty, kChamHandicap);
             const TChamGroup &group = data->Groups[std::size_t(g)];
             // Each seat's participant and its position in the group as distributed.
             struct Result {
@@ -240,7 +217,7 @@ TEST_F(WholeLifeTest, ClubPlaysATournamentAndAChampionshipAndKeepsEverything)
                 results.push_back({p, position, seat.sheet[kTotalCell]});
                 sum += seat.sheet[kTotalCell];
             }
-            const int64_t average = rounded(double(sum) / 4);
+            const int64_t average = RoundToInt32(double(sum) / 4);
             std::sort(results.begin(), results.end(), [](const Result &a, const Result &b) {
                 return a.total != b.total ? a.total > b.total : a.position < b.position;
             });
@@ -255,13 +232,12 @@ TEST_F(WholeLifeTest, ClubPlaysATournamentAndAChampionshipAndKeepsEverything)
     }
 
     // Prizes, then a fresh start on the same folder.
+    const TSaveSlot tournament = data->Slots[1];
     press("TurPraiseButton");
-    award(standings(turTotal, kTurPlayers), turNames, turTotal, {}, 2, kTurDifficulty, false);
+    award(tournament, data->TurOrder);
+    const TSaveSlot championship = data->Slots[2];
     press("ChamPraiseButton");
-    std::vector<int64_t> chamKey(kChamPlayers + 1);
-    for (int p = 1; p <= kChamPlayers; ++p)
-        chamKey[std::size_t(p)] = balls[std::size_t(p)] * 10000 + points[std::size_t(p)];
-    award(standings(chamKey, kChamPlayers), chamNames, points, balls, 1, kChamDifficulty, true);
+    award(championship, data->ChamOrder);
     EXPECT_FALSE(windows->mainForm().findChild<QAbstractButton *>("TurPraiseButton")->isVisible());
     EXPECT_FALSE(windows->mainForm().findChild<QAbstractButton *>("ChamPraiseButton")->isVisible());
 
@@ -322,6 +298,8 @@ TEST_F(WholeLifeTest, ClubPlaysATournamentAndAChampionshipAndKeepsEverything)
 
     // The records: twenty best games and the prize rows of the club members.
     const auto records = readRecords<TRecordEntry, 31>(folder, kRecordsFile);
+    gameRows = best(gameRows, 20);
+    prizeRows = best(prizeRows, 10);
     for (std::size_t b = 1; b <= 20; ++b) {
         const Row &row = gameRows[b - 1];
         SCOPED_TRACE("game row " + std::to_string(b));
