@@ -424,11 +424,13 @@ TEST_F(DataFilesTest, VerdictsRoundTripAndDamageIsSetAsideAsInTheOtherFiles)
         EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Аня")), nullptr);
     }
 
-    // A name outside the club is ignored and dropped at the next write; a count past fifty
-    // with its checksum made good is held to fifty.
+    // A name outside the club, or a member's second entry, is ignored and dropped at the next
+    // write; a count past fifty with its checksum made good is held to fifty.
     data->Verdicts = saved;
     data->Verdicts[2] = saved[1];
     data->Verdicts[2].Name = Str17::fromText("Чужой");
+    data->Verdicts[3] = saved[1];
+    data->Verdicts[3].Count = 7;
     data->Verdicts[1].Count = 200;
     data->Verdicts[11].Checksum = VerdictsChecksum(*data);
     folder.write(kVerdictsFile, bytesOf(data->Verdicts));
@@ -437,6 +439,7 @@ TEST_F(DataFilesTest, VerdictsRoundTripAndDamageIsSetAsideAsInTheOtherFiles)
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(data->Verdicts[1].Count, 50);
     EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Чужой")), nullptr);
+    EXPECT_TRUE(data->Verdicts[3].Name.empty());
     ASSERT_TRUE(files->SaveVerdicts());
     EXPECT_EQ(folder.read(kVerdictsFile), good);
 }
