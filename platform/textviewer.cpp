@@ -1,6 +1,7 @@
 #include "platform/textviewer.h"
 
 #include "platform/cp1251.h"
+#include "platform/dialogstyle.h"
 #include "platform/fontnames.h"
 
 #include <QDir>
@@ -55,6 +56,7 @@ bool showTextWindow(const QString &path, const QString &title)
     // Room for eighty columns and a page of lines; longer texts scroll.
     const QFontMetrics metrics(font);
     viewer->resize(metrics.horizontalAdvance(QLatin1Char('0')) * 84, metrics.lineSpacing() * 32);
+    centreOnScreen(viewer);
     viewer->show();
     return true;
 }

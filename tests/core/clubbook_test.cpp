@@ -122,32 +122,6 @@ TEST_F(ClubBookTest, RemovingMovesTheLaterMembersDownWithTheirResults)
     EXPECT_EQ(clubFile(), file);
 }
 
-TEST_F(ClubBookTest, ANameReadTwiceEndsTheClubThereWithOneMessageAndACopy)
-{
-    threeMembers();
-    // Вера moves to record 4; records 2 and 3 name seventeen "я", 3 with its length byte 255.
-    Bytes file = clubFile();
-    std::copy_n(file.begin() + 2 * kClubRecordSize, kClubRecordSize,
-                file.begin() + 3 * kClubRecordSize);
-    const Str17 ya = Str17::fromBytes(std::string(17, '\xFF'));
-    for (std::size_t k : {1, 2})
-        std::memcpy(file.data() + k * kClubRecordSize, &ya, sizeof ya);
-    file[2 * kClubRecordSize] = 255;
-    folder.write(kClubFile, file);
-
-    EXPECT_EQ(members(*reloaded()),
-              (std::vector<std::string>{"Аня:секрет", "яяяяяяяяяяяяяяяяя:пароль"}));
-    ASSERT_EQ(restartBoxes.shown.size(), 1u);
-    EXPECT_EQ(restartBoxes.shown[0].text,
-              "Испорченный файл с клубом игроков!\r\nИгрок яяяяяяяяяяяяяяяяя "
-              "записан дважды, клуб загружен до повтора.");
-    EXPECT_EQ(folder.read("vertoxwn.clb.bad"), file);
-    fillRecords(file, 3, 8, 0);
-    EXPECT_EQ(clubFile(), file);
-    EXPECT_EQ(members(*reloaded()).size(), 2u);
-    EXPECT_EQ(restartBoxes.shown.size(), 1u);
-}
-
 TEST_F(ClubBookTest, ALeavingMemberTakesTheirVerdictsAndANewcomerStartsEmpty)
 {
     threeMembers();

@@ -289,6 +289,23 @@ TEST_F(DataFilesTest, ClubStopsAtTheFirstFreeRecordAndUnmasksPasswords)
     EXPECT_EQ(folder.read(kClubFile), std::vector<uint8_t>(540, 0));
 }
 
+TEST_F(DataFilesTest, ClubStopsAtANameReadTwiceWithAMessageAndACopy)
+{
+    writeClub(
+        {{"Аня", "a"}, {"яяяяяяяяяяяяяяяяя", "b"}, {"яяяяяяяяяяяяяяяяя", "c"}, {"Вера", "d"}});
+    auto bytes = folder.read(kClubFile);
+    bytes[2 * 54] = 255; // the same seventeen "я" as record 2 once cut to its room
+    folder.write(kClubFile, bytes);
+    files->LoadClub();
+    EXPECT_EQ(data->ClubCount, 2);
+    EXPECT_THAT(texts(),
+                ElementsAre("Испорченный файл с клубом игроков!\r\nИгрок яяяяяяяяяяяяяяяяя записан "
+                            "дважды, клуб загружен до повтора."));
+    EXPECT_EQ(folder.read("vertoxwn.clb.bad"), bytes);
+    std::fill(bytes.begin() + 2 * 54, bytes.end(), 0);
+    EXPECT_EQ(folder.read(kClubFile), bytes);
+}
+
 TEST_F(DataFilesTest, ClubResetKeepsTheRatingNames)
 {
     writeClub({{"Аня", "a"}});
@@ -424,13 +441,12 @@ TEST_F(DataFilesTest, VerdictsRoundTripAndDamageIsSetAsideAsInTheOtherFiles)
         EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Аня")), nullptr);
     }
 
-    // A name outside the club, or a member's second entry, is ignored and dropped at the next
-    // write; a count past fifty with its checksum made good is held to fifty.
+    // A name outside the club is ignored and dropped at the next write; a count past fifty
+    // with its checksum made good is held to fifty.
     data->Verdicts = saved;
     data->Verdicts[2] = saved[1];
     data->Verdicts[2].Name = Str17::fromText("Чужой");
-    data->Verdicts[3] = saved[1];
-    data->Verdicts[3].Count = 7;
+    data->Verdicts[3] = saved[1]; // a second entry of one name, likewise
     data->Verdicts[1].Count = 200;
     data->Verdicts[11].Checksum = VerdictsChecksum(*data);
     folder.write(kVerdictsFile, bytesOf(data->Verdicts));
@@ -439,7 +455,6 @@ TEST_F(DataFilesTest, VerdictsRoundTripAndDamageIsSetAsideAsInTheOtherFiles)
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(data->Verdicts[1].Count, 50);
     EXPECT_EQ(VerdictsOf(*data, Str17::fromText("Чужой")), nullptr);
-    EXPECT_TRUE(data->Verdicts[3].Name.empty());
     ASSERT_TRUE(files->SaveVerdicts());
     EXPECT_EQ(folder.read(kVerdictsFile), good);
 }
