@@ -44,7 +44,7 @@ public:
         MessageBoxes &boxes;
         // Where vertoxwn.ini lives: the game folder, the working folder when empty.
         std::filesystem::path folder = {};
-        // Opens a help text by bare name (openTextFile); false when it could not be shown.
+        // Opens a help text by bare name (openTextFile); false when it is missing or unreadable.
         std::function<bool(const QString &)> openText;
     };
 

@@ -124,17 +124,7 @@ void DataFiles::LoadClub()
     const auto path = pathOf(kClubFile);
     const auto bytes = filestore::read(path);
     if (bytes && bytes->size() / kClubRecordSize == kClubRecords) {
-        m_data.ClubCount = 0;
-        for (std::size_t k = 1; k <= kClubRecords; ++k) {
-            ClubRecord record;
-            std::memcpy(&record, bytes->data() + (k - 1) * kClubRecordSize, kClubRecordSize);
-            if (record.Name.empty())
-                break;
-            record.Name.clampLength();
-            m_data.ClubNames[k] = record.Name;
-            m_data.ClubPasswords[k] = unmask(record);
-            m_data.ClubCount = uint8_t(k);
-        }
+        readClubMembers(*bytes);
         return;
     }
     Load load = Load::Failed;
@@ -151,6 +141,34 @@ void DataFiles::LoadClub()
     const std::vector<uint8_t> empty(kClubRecordSize * kClubRecords, 0);
     if (load != Load::Held)
         SaveClub(empty);
+}
+
+void DataFiles::readClubMembers(std::vector<uint8_t> file)
+{
+    m_data.ClubCount = 0;
+    for (std::size_t k = 1; k <= kClubRecords; ++k) {
+        ClubRecord record;
+        std::memcpy(&record, file.data() + (k - 1) * kClubRecordSize, kClubRecordSize);
+        if (record.Name.empty())
+            return;
+        record.Name.clampLength();
+        if (ClubMemberOf(m_data, record.Name) != 0) {
+            // The club refuses a name it has, so only damage or a hand edit writes one twice:
+            // the club ends before it as at a free record. The file is kept aside and written
+            // anew with this record and the later ones free, so the message comes only once.
+            filestore::keepDamagedCopy(pathOf(kClubFile));
+            m_boxes.show(MessageBoxes::Kind::Warning,
+                         "Испорченный файл с клубом игроков!\r\nИгрок " + record.Name.text() +
+                             " записан дважды, клуб загружен до повтора.");
+            file.resize(kClubRecordSize * kClubRecords);
+            std::fill(file.begin() + std::ptrdiff_t((k - 1) * kClubRecordSize), file.end(), 0);
+            SaveClub(file);
+            return;
+        }
+        m_data.ClubNames[k] = record.Name;
+        m_data.ClubPasswords[k] = unmask(record);
+        m_data.ClubCount = uint8_t(k);
+    }
 }
 
 void DataFiles::LoadRating()

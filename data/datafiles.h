@@ -52,6 +52,8 @@ private:
                      int32_t (*checksum)(const SharedData &), int32_t Record::*stored);
     bool save(const char *file, const void *bytes, std::size_t size);
     Load cannotOpen(const char *file, const char *message);
+    // The members up to the first free record, or up to a name read before.
+    void readClubMembers(std::vector<uint8_t> file);
     void resetRating(bool write);
     void bookInterruptedGames();
 

@@ -31,7 +31,9 @@ void KeepClubVerdicts(SharedData &data)
 {
     for (std::size_t k = 1; k <= 10; ++k) {
         TVerdictEntry &entry = data.Verdicts[k];
-        if (!entry.Name.empty() && ClubMemberOf(data, entry.Name) == 0)
+        // A later entry under a name already kept could never be reached.
+        if (!entry.Name.empty() &&
+            (ClubMemberOf(data, entry.Name) == 0 || VerdictsOf(data, entry.Name) != &entry))
             entry = TVerdictEntry{};
     }
 }

@@ -20,5 +20,5 @@ constexpr uint8_t kJudgedGamesKept = 50;
 bool AddJudgedGame(SharedData &data, const Str17 &name, const TJudgedGame &game);
 
 // Drops the entries of names that are not club members (a member who left takes their verdicts
-// along), so that a member who joins later starts empty.
+// along), so that a member who joins later starts empty, and any entry after the first of a name.
 void KeepClubVerdicts(SharedData &data);

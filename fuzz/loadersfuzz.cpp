@@ -91,6 +91,16 @@ void writeStartUpFiles(const uint8_t *bytes, std::size_t size)
               verdicts.size());
 }
 
+// At most ten members, each name short enough and told apart from the others.
+void checkClub(const SharedData &data)
+{
+    check(data.ClubCount <= 10);
+    for (int k = 1; k <= data.ClubCount; ++k) {
+        check(data.ClubNames[k].Length <= 17 && data.ClubPasswords[k].Length <= 17);
+        check(ClubMemberOf(data, data.ClubNames[k]) == k);
+    }
+}
+
 // Only club members keep verdicts, each at most fifty games.
 void checkVerdicts(const SharedData &data)
 {
@@ -121,6 +131,7 @@ void startUp(SharedData &data, DataFiles &loader)
     loader.LoadRecords();
     loader.LoadSlots();
     loader.LoadVerdicts();
+    checkClub(data);
     checkVerdicts(data);
     for (int k = 1; k <= data.ClubCount; ++k)
         check(data.Rating[30 + k].Status[1] != kInGame);
@@ -158,9 +169,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, std::size_t size)
     switch (mode) {
     case 0:
         loader.LoadClub();
-        check(data->ClubCount <= 10);
-        for (int k = 1; k <= data->ClubCount; ++k)
-            check(data->ClubNames[k].Length <= 17 && data->ClubPasswords[k].Length <= 17);
+        checkClub(*data);
         break;
     case 1:
         loader.LoadRating();
@@ -180,6 +189,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, std::size_t size)
     case 5:
         loader.LoadClub();
         loader.LoadVerdicts();
+        checkClub(*data);
         checkVerdicts(*data);
         break;
     default:

@@ -291,6 +291,23 @@ TEST_F(DataFilesTest, ClubStopsAtTheFirstFreeRecordAndUnmasksPasswords)
     EXPECT_EQ(folder.read(kClubFile), std::vector<uint8_t>(540, 0));
 }
 
+TEST_F(DataFilesTest, ClubStopsAtANameReadTwiceWithAMessageAndACopy)
+{
+    writeClub(
+        {{"Аня", "a"}, {"яяяяяяяяяяяяяяяяя", "b"}, {"яяяяяяяяяяяяяяяяя", "c"}, {"Вера", "d"}});
+    auto bytes = folder.read(kClubFile);
+    bytes[2 * 54] = 255; // the same seventeen "я" as record 2 once cut to its room
+    folder.write(kClubFile, bytes);
+    files->LoadClub();
+    EXPECT_EQ(data->ClubCount, 2);
+    EXPECT_THAT(texts(),
+                ElementsAre("Испорченный файл с клубом игроков!\r\nИгрок яяяяяяяяяяяяяяяяя записан "
+                            "дважды, клуб загружен до повтора."));
+    EXPECT_EQ(folder.read("vertoxwn.clb.bad"), bytes);
+    std::fill(bytes.begin() + 2 * 54, bytes.end(), 0);
+    EXPECT_EQ(folder.read(kClubFile), bytes);
+}
+
 TEST_F(DataFilesTest, ClubResetKeepsTheRatingNames)
 {
     writeClub({{"Аня", "a"}});
@@ -431,6 +448,7 @@ TEST_F(DataFilesTest, VerdictsRoundTripAndDamageIsSetAsideAsInTheOtherFiles)
     data->Verdicts = saved;
     data->Verdicts[2] = saved[1];
     data->Verdicts[2].Name = Str17::fromText("Чужой");
+    data->Verdicts[3] = saved[1]; // a second entry of one name, likewise
     data->Verdicts[1].Count = 200;
     data->Verdicts[11].Checksum = VerdictsChecksum(*data);
     folder.write(kVerdictsFile, bytesOf(data->Verdicts));

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -162,6 +163,25 @@ TEST_F(MainWindowTest, HelpTextsOpenByNameAndAFailureIsReported)
     press(Qt::Key_F1);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "Не удается открыть файл how_play.txt !");
+}
+
+TEST_F(MainWindowTest, WithoutADesktopProgramHelpShowsReadOnlyUntilEscape)
+{
+    viewerWorks = false;
+    // Code page 1251 with CRLF lines, and UTF-8 as the game ships its texts.
+    for (const auto &[bytes, text] :
+         {std::pair<std::string, QString>{"\xC8\xE3\xF0\xE0\r\n1.", "Игра\n1."},
+          {"ВЕРТОКС", "ВЕРТОКС"}}) {
+        folder.write("how_play.txt", {bytes.begin(), bytes.end()});
+        form->findChild<QAction *>("HelpMenuItem")->trigger();
+        QPlainTextEdit *viewer = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return viewer = qobject_cast<QPlainTextEdit *>(QApplication::activeWindow()); }));
+        EXPECT_EQ(viewer->toPlainText(), text);
+        EXPECT_TRUE(viewer->isReadOnly());
+        QTest::keyClick(viewer, Qt::Key_Escape);
+        EXPECT_FALSE(viewer->isVisible());
+    }
 }
 
 TEST_F(MainWindowTest, F11ShowsTheAboutBoxUntilOk)

@@ -1,5 +1,8 @@
 #include "tests/ui/mainformfixture.h"
 
+#include "platform/qtpaths.h"
+#include "platform/textviewer.h"
+
 #include <QApplication>
 #include <QTest>
 
@@ -9,7 +12,8 @@ void MainFormTest::start()
     files = std::make_unique<DataFiles>(*data, boxes, folder.path());
     auto viewer = [this](const QString &name) {
         opened.push_back(name);
-        return viewerWorks;
+        return viewerWorks ||
+               openTextFile(qtPath(folder.path()), name, [](const QString &) { return false; });
     };
     form = std::make_unique<TMainForm>(
         TMainForm::Services{*data, *files, boxes, folder.path(), viewer});
