@@ -129,7 +129,7 @@ DiceGame::Result GameJudge::play(DiceGame &game, bool show, const std::string &c
     NotedGame noted{m_log, {}, m_s.clock.today()};
     for (int seat = 1; seat <= game.playerCount; ++seat) {
         const GamePlayer &player = game.players[seat];
-        if (player.isHuman() && FindRatingEntry(m_s.data, player) > 30)
+        if (player.isHuman() && IsMemberEntry(FindRatingEntry(m_s.data, player)))
             noted.members.push_back({seat, player.name, player.sheet[kTotalCell]});
     }
     if (!noted.members.empty())
