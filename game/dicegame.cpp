@@ -83,7 +83,7 @@ void DiceGame::playComputersOnly()
 {
     for (int turn = 1; turn <= kCombinations; ++turn) {
         for (int p = 1; p <= playerCount; ++p) {
-            const int bonus = m_random.uniform(1, 25);
+            const int bonus = m_random.uniform(1, kBonusDraws);
             ComputerMove(players[p].sheet, bonus, m_data.CurDifficulty, players[p].level, m_random);
         }
     }
@@ -305,7 +305,7 @@ void DiceGame::nextPlayer()
     GamePlayer &player = players[m_current];
     m_screen.player = player.name.text();
     showSheet();
-    m_bonus = player.isHuman() ? draws().bonus : m_random.uniform(1, 25);
+    m_bonus = player.isHuman() ? draws().bonus : m_random.uniform(1, kBonusDraws);
 
     if (!player.isHuman()) {
         const auto move =
@@ -469,7 +469,7 @@ DiceGame::TurnDraws &DiceGame::draws()
 {
     TurnDraws &drawn = m_draws[{m_current, m_turn}];
     if (drawn.bonus == 0)
-        drawn.bonus = m_random.uniform(1, 25);
+        drawn.bonus = m_random.uniform(1, kBonusDraws);
     return drawn;
 }
 
