@@ -14,7 +14,9 @@
 #include "data/tclubform.h"
 #include "game/tgameform.h"
 #include "platform/hintheader.h"
+#include "platform/hinttext.h"
 #include "platform/messageboxes.h"
+#include "platform/programtitle.h"
 #include "results/prizes.h"
 #include "results/tpraiseform.h"
 #include "results/tstatform.h"
@@ -34,7 +36,7 @@ TMainForm::TMainForm(Services services, QWidget *parent)
     : QMainWindow(parent), m_services(std::move(services)), m_data(m_services.data)
 {
     setObjectName(QStringLiteral("TMainForm"));
-    setWindowTitle(QStringLiteral("ВЕРТОКС для Windows"));
+    setWindowTitle(QString::fromUtf8(kProgramTitle));
     buildPages();
     buildMenus();
     m_mainStatusBar = statusBar();
@@ -171,8 +173,7 @@ void TMainForm::DrawRecordTables()
 
 void TMainForm::DisplayHint(const QString &hint)
 {
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    m_mainStatusBar->showMessage(bar < 0 ? hint : hint.mid(bar + 1));
+    m_mainStatusBar->showMessage(longHint(hint));
 }
 
 bool TMainForm::event(QEvent *event)

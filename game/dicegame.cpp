@@ -6,6 +6,7 @@
 #include "game/scoring.h"
 #include "platform/clock.h"
 #include "platform/messageboxes.h"
+#include "platform/programtitle.h"
 #include "platform/randomsource.h"
 
 namespace
@@ -98,7 +99,7 @@ void DiceGame::resetScreen(const std::string &caption)
         picture = GameScreen::WritePicture::Write;
     for (auto &arrow : m_screen.arrow)
         arrow = GameScreen::Arrow::Down;
-    m_screen.caption = "ВЕРТОКС для Windows - " + caption;
+    m_screen.caption = std::string(kProgramTitle) + " - " + caption;
     m_screen.difficulty = std::to_string(m_data.CurDifficulty);
     m_screen.goButton = {"Начать", true};
     m_screen.elseButton = {kAgain, false};
