@@ -222,20 +222,21 @@ void TMainForm::showPageOf(CompetitionKind kind)
                                                                            : m_turnirSheet);
 }
 
-void TMainForm::recordsChanged()
+void TMainForm::showResults(CompetitionKind kind, bool recordsChanged)
 {
-    m_services.boxes.show(MessageBoxes::Kind::Information, kRecordsChangedText);
-    DrawRecordTables();
+    if (recordsChanged)
+        DrawRecordTables();
+    DrawTournamentStandings();
+    DrawChampionshipStandings();
+    DrawRatingTable();
+    showPageOf(kind);
 }
 
 void TMainForm::newCompetition(CompetitionKind kind)
 {
     if (busy() || !m_companions.newForm || !m_companions.newForm().open(kind))
         return;
-    // A new competition may have taken the other kind's current slot: both pages are redrawn.
-    DrawTournamentStandings();
-    DrawChampionshipStandings();
-    showPageOf(kind);
+    showResults(kind, false);
 }
 
 void TMainForm::NewTurMenuItemClick()
@@ -256,10 +257,7 @@ void TMainForm::LoadMenuItemClick()
         TLoadForm::Mode::Loading, QStringLiteral("Выберите слот для загрузки"));
     if (slot == 0)
         return;
-    const CompetitionKind kind = MakeCurrent(m_data, slot);
-    DrawTournamentStandings();
-    DrawChampionshipStandings();
-    showPageOf(kind);
+    showResults(MakeCurrent(m_data, slot), false);
 }
 
 void TMainForm::ClubMenuItemClick()
@@ -287,14 +285,9 @@ void TMainForm::TurContinueButtonClick()
         return;
     RoundServices services = roundServices();
     const TournamentOutcome outcome = PlayTournamentRound(services);
-    if (!outcome.gamePlayed)
-        return;
     // The round has shown its records message; a quit game may have changed them too.
-    if (outcome.recordsChanged)
-        DrawRecordTables();
-    DrawTournamentStandings();
-    DrawRatingTable();
-    showPageOf(CompetitionKind::Tournament);
+    if (outcome.gamePlayed)
+        showResults(CompetitionKind::Tournament, outcome.recordsChanged);
 }
 
 void TMainForm::ChamContinueButtonClick()
@@ -306,11 +299,7 @@ void TMainForm::ChamContinueButtonClick()
     RoundServices services = roundServices();
     const ChampionshipOutcome outcome = PlayChampionshipRound(
         services, *m_companions.chamForm, m_championSheet->allCheckBox()->isChecked());
-    if (outcome.played)
-        DrawRecordTables();
-    DrawChampionshipStandings();
-    DrawRatingTable();
-    showPageOf(CompetitionKind::Championship);
+    showResults(CompetitionKind::Championship, outcome.played);
 }
 
 void TMainForm::givePrizes(CompetitionKind kind)
@@ -320,12 +309,10 @@ void TMainForm::givePrizes(CompetitionKind kind)
     const bool records =
         GivePrizes(m_data, m_services.files, *m_companions.clock, *m_companions.praiseForm,
                    kind == CompetitionKind::Championship);
-    // The slot is free now: the page keeps its picture and offers neither button.
-    DrawTournamentStandings();
-    DrawChampionshipStandings();
-    DrawRatingTable();
     if (records)
-        recordsChanged();
+        m_services.boxes.show(MessageBoxes::Kind::Information, kRecordsChangedText);
+    // The slot is free now: the page keeps its picture and offers neither button.
+    showResults(kind, records);
 }
 
 void TMainForm::TurPraiseButtonClick()
