@@ -6,6 +6,7 @@
 #include "platform/fontnames.h"
 #include "platform/gamefolder.h"
 #include "platform/palette.h"
+#include "platform/programtitle.h"
 #include "platform/qteventpump.h"
 #include "platform/qtmessageboxes.h"
 #include "platform/qtpaths.h"
@@ -22,7 +23,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ВЕРТОКС для Windows"));
+    QApplication::setApplicationName(QString::fromUtf8(kProgramTitle));
     QApplication::setFont(QFont(fontnames::sans(), 9));
     // The windows are drawn on the classic dialog face that their coloured texts stand on, so
     // they look the same, and all of one piece, under any desktop palette.

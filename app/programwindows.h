@@ -27,8 +27,8 @@ class TPracticeForm;
 class TStatForm;
 
 // Every window of the program, handed to the main window; they live until the program ends. The
-// windows a start shows are created at start-up in the program's order, the others on their
-// first use. What the game window needs is checked at start-up all the same.
+// main window, the championship round window and the award dialog are made at start-up, the
+// others on their first use. What the game window needs is checked at start-up all the same.
 class ProgramWindows
 {
 public:

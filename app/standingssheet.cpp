@@ -2,6 +2,7 @@
 
 #include "competition/slotrules.h"
 #include "competition/standingspaint.h"
+#include "platform/hinttext.h"
 #include "platform/picturebox.h"
 #include "platform/tablestyle.h"
 
@@ -15,10 +16,9 @@
 namespace
 {
 
-// A hint is "short|long": the short part is the tool tip, the long one goes to the status bar.
 void setHint(QWidget *widget, const QString &hint)
 {
-    widget->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
+    widget->setToolTip(shortHint(hint));
     widget->setStatusTip(hint);
 }
 

@@ -1,5 +1,7 @@
 #include "app/taboutform.h"
 
+#include "platform/programtitle.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -54,7 +56,7 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     picture->setObjectName(QStringLiteral("ProgramIcon"));
     picture->setPixmap(QPixmap::fromImage(dicePicture()));
     picture->setAlignment(Qt::AlignCenter);
-    auto *product = new QLabel(QStringLiteral("ВЕРТОКС для Windows"));
+    auto *product = new QLabel(QString::fromUtf8(kProgramTitle));
     product->setObjectName(QStringLiteral("ProductName"));
     QFont big = product->font();
     big.setPointSize(big.pointSize() + 4);

@@ -14,7 +14,9 @@
 #include "data/tclubform.h"
 #include "game/tgameform.h"
 #include "platform/hintheader.h"
+#include "platform/hinttext.h"
 #include "platform/messageboxes.h"
+#include "platform/programtitle.h"
 #include "results/prizes.h"
 #include "results/tpraiseform.h"
 #include "results/tstatform.h"
@@ -34,7 +36,7 @@ TMainForm::TMainForm(Services services, QWidget *parent)
     : QMainWindow(parent), m_services(std::move(services)), m_data(m_services.data)
 {
     setObjectName(QStringLiteral("TMainForm"));
-    setWindowTitle(QStringLiteral("ВЕРТОКС для Windows"));
+    setWindowTitle(QString::fromUtf8(kProgramTitle));
     buildPages();
     buildMenus();
     m_mainStatusBar = statusBar();
@@ -166,8 +168,7 @@ void TMainForm::DrawRecordTables()
 
 void TMainForm::DisplayHint(const QString &hint)
 {
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    m_mainStatusBar->showMessage(bar < 0 ? hint : hint.mid(bar + 1));
+    m_mainStatusBar->showMessage(longHint(hint));
 }
 
 bool TMainForm::event(QEvent *event)
@@ -216,20 +217,21 @@ void TMainForm::showPageOf(CompetitionKind kind)
                                                                            : m_turnirSheet);
 }
 
-void TMainForm::recordsChanged()
+void TMainForm::showResults(CompetitionKind kind, bool recordsChanged)
 {
-    m_services.boxes.show(MessageBoxes::Kind::Information, kRecordsChangedText);
-    DrawRecordTables();
+    if (recordsChanged)
+        DrawRecordTables();
+    DrawTournamentStandings();
+    DrawChampionshipStandings();
+    DrawRatingTable();
+    showPageOf(kind);
 }
 
 void TMainForm::newCompetition(CompetitionKind kind)
 {
     if (busy() || !m_companions.newForm || !m_companions.newForm().open(kind))
         return;
-    // A new competition may have taken the other kind's current slot: both pages are redrawn.
-    DrawTournamentStandings();
-    DrawChampionshipStandings();
-    showPageOf(kind);
+    showResults(kind, false);
 }
 
 void TMainForm::NewTurMenuItemClick()
@@ -250,10 +252,7 @@ void TMainForm::LoadMenuItemClick()
         TLoadForm::Mode::Loading, QStringLiteral("Выберите слот для загрузки"));
     if (slot == 0)
         return;
-    const CompetitionKind kind = MakeCurrent(m_data, slot);
-    DrawTournamentStandings();
-    DrawChampionshipStandings();
-    showPageOf(kind);
+    showResults(MakeCurrent(m_data, slot), false);
 }
 
 void TMainForm::ClubMenuItemClick()
@@ -281,14 +280,9 @@ void TMainForm::TurContinueButtonClick()
         return;
     RoundServices services = roundServices();
     const TournamentOutcome outcome = PlayTournamentRound(services);
-    if (!outcome.gamePlayed)
-        return;
     // The round has shown its records message; a quit game may have changed them too.
-    if (outcome.recordsChanged)
-        DrawRecordTables();
-    DrawTournamentStandings();
-    DrawRatingTable();
-    showPageOf(CompetitionKind::Tournament);
+    if (outcome.gamePlayed)
+        showResults(CompetitionKind::Tournament, outcome.recordsChanged);
 }
 
 void TMainForm::ChamContinueButtonClick()
@@ -300,11 +294,7 @@ void TMainForm::ChamContinueButtonClick()
     RoundServices services = roundServices();
     const ChampionshipOutcome outcome = PlayChampionshipRound(
         services, *m_companions.chamForm, m_championSheet->allCheckBox()->isChecked());
-    if (outcome.played)
-        DrawRecordTables();
-    DrawChampionshipStandings();
-    DrawRatingTable();
-    showPageOf(CompetitionKind::Championship);
+    showResults(CompetitionKind::Championship, outcome.played);
 }
 
 void TMainForm::givePrizes(CompetitionKind kind)
@@ -314,12 +304,10 @@ void TMainForm::givePrizes(CompetitionKind kind)
     const bool records =
         GivePrizes(m_data, m_services.files, *m_companions.clock, *m_companions.praiseForm,
                    kind == CompetitionKind::Championship);
-    // The slot is free now: the page keeps its picture and offers neither button.
-    DrawTournamentStandings();
-    DrawChampionshipStandings();
-    DrawRatingTable();
     if (records)
-        recordsChanged();
+        m_services.boxes.show(MessageBoxes::Kind::Information, kRecordsChangedText);
+    // The slot is free now: the page keeps its picture and offers neither button.
+    showResults(kind, records);
 }
 
 void TMainForm::TurPraiseButtonClick()

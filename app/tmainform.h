@@ -109,7 +109,10 @@ private:
     bool busy() const;
     void newCompetition(CompetitionKind kind);
     void showPageOf(CompetitionKind kind);
-    void recordsChanged();
+    // After a round, a prize giving or a change of the current competitions: both standings
+    // pages (a new competition may have taken the other kind's slot), the rating and, when they
+    // changed, the records are drawn again, and the page of kind is shown.
+    void showResults(CompetitionKind kind, bool recordsChanged);
 
     void TurContinueButtonClick();
     void ChamContinueButtonClick();

@@ -4,6 +4,7 @@
 #include "coach/coachloader.h"
 #include "coach/practicehint.h"
 #include "coach/practicereview.h"
+#include "competition/slotrules.h"
 #include "game/tgameform.h"
 #include "platform/cp1251.h"
 #include "platform/dialogstyle.h"
@@ -67,7 +68,7 @@ TPracticeForm::TPracticeForm(const SharedData &data, PracticeSetup first, QWidge
     m_nameCombo->completer()->setCompletionMode(QCompleter::PopupCompletion);
     m_nameCombo->lineEdit()->setMaxLength(kMaxNameChars);
     m_opponentsEdit = spinBox("OpponentsEdit", 0, kMaxOpponents);
-    m_difficultyEdit = spinBox("DifficultyEdit", 1, 10);
+    m_difficultyEdit = spinBox("DifficultyEdit", kMinDifficulty, kMaxDifficulty);
     m_hintsCheck = new QCheckBox("&Подсказки");
     m_hintsCheck->setObjectName("HintsCheck");
     m_hintsCheck->setAccessibleName("Подсказки");

@@ -13,7 +13,6 @@ namespace
 {
 
 constexpr char kMagic[8] = {'V', 'X', 'C', 'O', 'A', 'C', 'H', '1'};
-constexpr int kBonusDraws = 25;
 
 // FNV-1a over the stored values.
 uint64_t checksumOf(const std::vector<double> &values)
@@ -43,7 +42,7 @@ double SetValue(CoachTurn &turn, uint16_t open, const double *values)
 {
     const auto lanes = BonusLanes(open);
     turn.solve(open, lanes, values);
-    // No bonus on (25 - open count) of the 25 draws, each open combination on one.
+    // No bonus on (kBonusDraws - open count) of the draws, each open combination on one.
     double sum = (kBonusDraws - int(lanes.size() - 1)) * turn.turnValue(0);
     for (int l = 1; l < int(lanes.size()); ++l)
         sum += turn.turnValue(l);

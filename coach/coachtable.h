@@ -54,6 +54,6 @@ template <typename Sheet> uint16_t OpenSetOf(const Sheet &sheet)
 std::vector<int> BonusLanes(uint16_t open);
 
 class CoachTurn;
-// The expected rest-of-game value of an open set (not empty) over the 25 bonus draws, from the
+// The expected rest-of-game value of an open set (not empty) over the bonus draws, from the
 // values of the sets with one combination fewer.
 double SetValue(CoachTurn &turn, uint16_t open, const double *values);

@@ -128,7 +128,7 @@ DiceGame::Result GameJudge::play(DiceGame &game, GameSetup setup)
     NotedGame noted{m_log, {}, m_s.clock.today()};
     for (int seat = 1; seat <= game.playerCount(); ++seat) {
         const GamePlayer &player = game.players()[seat];
-        if (player.isHuman() && FindRatingEntry(m_s.data, player) > 30)
+        if (player.isHuman() && IsMemberEntry(FindRatingEntry(m_s.data, player)))
             noted.members.push_back({seat, player.name, player.sheet[kTotalCell]});
     }
     if (!noted.members.empty())

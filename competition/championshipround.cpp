@@ -65,14 +65,10 @@ void ChampionshipRound::playGroup(int group)
     if (result.quit)
         return; // the same group plays again with the next "Дальше"
 
-    int64_t sum = 0;
-    for (int seat = 1; seat <= n; ++seat)
-        sum += game.players()[seat].sheet[kTotalCell];
-    const int64_t average = RoundedAverage(sum, n);
+    const OneBased<int64_t, 10> diffs = DiffsFromAverage(game.players(), n);
     for (int seat = 1; seat <= n; ++seat) {
-        const int32_t total = game.players()[seat].sheet[kTotalCell];
-        g.Points[places[seat - 1]] = total;
-        g.Diff[places[seat - 1]] = Wrap32(total - average);
+        g.Points[places[seat - 1]] = game.players()[seat].sheet[kTotalCell];
+        g.Diff[places[seat - 1]] = Wrap32(diffs[seat]);
     }
     SortGroupOrder(data, m_places, group, GroupSort::ByGame);
     for (int place = 1; place <= n; ++place)

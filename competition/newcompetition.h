@@ -1,19 +1,21 @@
 #pragma once
 
 #include "competition/competitionkind.h"
+#include "competition/slotrules.h"
 #include "data/shareddata.h"
 
 #include <vector>
 
 class RandomSource;
 
-// What the new-competition dialog hands over once its input is valid.
+// What the new-competition dialog hands over once its input is valid: within the ranges that
+// slotrules.h names.
 struct NewCompetitionSettings {
     CompetitionKind kind = CompetitionKind::Tournament;
     Str21 title{};
-    int difficulty = 6;        // 1..10
-    int rounds = 20;           // 10..30 in steps of 5
-    int participants = 7;      // tournament 2..10, championship 12..30 in steps of 3
+    int difficulty = kDefaultDifficulty;
+    int rounds = kDefaultRounds;
+    int participants = kDefaultTournamentPlayers;
     std::vector<Str17> chosen; // club members in the order chosen, at most 10
 };
 

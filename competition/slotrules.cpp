@@ -7,12 +7,14 @@ namespace
 
 bool validRounds(int played, int total)
 {
-    return total >= 10 && total <= 30 && total % 5 == 0 && played <= total;
+    return total >= kMinRounds && total <= kMaxRounds && total % kRoundsStep == 0 &&
+           played <= total;
 }
 
 bool validCommon(int played, int total, int difficulty, int humans)
 {
-    return validRounds(played, total) && difficulty >= 1 && difficulty <= 10 && humans <= 10;
+    return validRounds(played, total) && difficulty >= kMinDifficulty &&
+           difficulty <= kMaxDifficulty && humans <= 10;
 }
 
 } // namespace

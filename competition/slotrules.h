@@ -29,6 +29,16 @@ constexpr int kMaxChampionshipPlayers = 30;
 constexpr int kChampionshipGroups = 3;
 constexpr int kChampionshipPlayersStep = kChampionshipGroups;
 
-// The counts the new-competition dialog offers first.
+// A competition lasts 10 to 30 rounds in steps of five; its computers play at difficulty 1..10,
+// as do a practice game's.
+constexpr int kMinRounds = 10;
+constexpr int kMaxRounds = 30;
+constexpr int kRoundsStep = 5;
+constexpr int kMinDifficulty = 1;
+constexpr int kMaxDifficulty = 10;
+
+// The values the new-competition dialog offers first.
 constexpr int kDefaultTournamentPlayers = 7;
 constexpr int kDefaultChampionshipPlayers = 21;
+constexpr int kDefaultDifficulty = 6;
+constexpr int kDefaultRounds = 20;

@@ -93,9 +93,11 @@ TNewForm::TNewForm(SharedData &data, DataFiles &files, RandomSource &random, Mes
       m_toCurrent(arrowButton("ToCurrent", Qt::RightArrow, QStringLiteral("Вернуть"))),
       m_amountSpinEdit(arrowSpinBox("AmountSpinEdit", kMinTournamentPlayers, kMaxTournamentPlayers,
                                     1, kDefaultTournamentPlayers)),
-      m_diffSpinEdit(arrowSpinBox("DiffSpinEdit", 1, 10, 1, 6)),
-      m_tursSpinEdit(arrowSpinBox("TursSpinEdit", 10, 30, 5, 20)), m_nameLabel(new QLabel),
-      m_nameEdit(new QLineEdit)
+      m_diffSpinEdit(
+          arrowSpinBox("DiffSpinEdit", kMinDifficulty, kMaxDifficulty, 1, kDefaultDifficulty)),
+      m_tursSpinEdit(
+          arrowSpinBox("TursSpinEdit", kMinRounds, kMaxRounds, kRoundsStep, kDefaultRounds)),
+      m_nameLabel(new QLabel), m_nameEdit(new QLineEdit)
 {
     setObjectName(QStringLiteral("TNewForm"));
     setFont(dialogFont());

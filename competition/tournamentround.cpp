@@ -40,14 +40,11 @@ TournamentOutcome PlayTournamentRound(RoundServices &s)
         return outcome;
 
     tur.RoundsPlayed += 1;
-    int64_t sum = 0;
-    for (int i = 1; i <= count; ++i)
-        sum += s.game.players()[i].sheet[kTotalCell];
-    const int64_t average = RoundedAverage(sum, count);
+    const OneBased<int64_t, 10> diffs = DiffsFromAverage(s.game.players(), count);
     for (int i = 1; i <= count; ++i) {
         const int64_t total = s.game.players()[i].sheet[kTotalCell];
         tur.TurTotal[i] = Wrap32(int64_t(tur.TurTotal[i]) + total);
-        tur.TurDiff[i] = Wrap32(int64_t(tur.TurDiff[i]) + total - average);
+        tur.TurDiff[i] = Wrap32(int64_t(tur.TurDiff[i]) + diffs[i]);
     }
     s.files.SaveSlots();
     outcome.counted = true;

@@ -46,7 +46,7 @@ bool ClubBook::AddMember(const Str17 &name, const Str17 &password)
     m_data.ClubCount = uint8_t(k);
     m_data.ClubNames[k] = name;
     m_data.ClubPasswords[k] = password;
-    ResetRatingEntry(m_data.Rating[30 + k], name);
+    ResetRatingEntry(m_data.Rating[MemberEntry(k)], name);
     return commitRating(before, fileBefore);
 }
 
@@ -70,10 +70,10 @@ bool ClubBook::RemoveMember(int k)
     for (int m = k; m < count; ++m) {
         m_data.ClubNames[m] = m_data.ClubNames[m + 1];
         m_data.ClubPasswords[m] = m_data.ClubPasswords[m + 1];
-        m_data.Rating[30 + m] = m_data.Rating[31 + m];
+        m_data.Rating[MemberEntry(m)] = m_data.Rating[MemberEntry(m + 1)];
     }
     m_data.ClubCount = uint8_t(count - 1);
-    ResetRatingEntry(m_data.Rating[30 + count], Str17{});
+    ResetRatingEntry(m_data.Rating[MemberEntry(count)], Str17{});
     if (!commitRating(before, fileBefore))
         return false;
     // The member's verdicts leave with them; a failed write is reported and they are dropped

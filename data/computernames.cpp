@@ -1,6 +1,6 @@
 #include "data/shareddata.h"
 
-const OneBased<const char *, 30> ComputerNames = {{
+const OneBased<const char *, kComputerCount> ComputerNames = {{
     "С.Ш.А.",    "Германия", "Италия",  "Великобритания", "Япония",   "Россия",
     "Австралия", "Канада",   "Египет",  "Украина",        "Китай",    "Ю.А.Р.",
     "Бразилия",  "Мексика",  "Швеция",  "Турция",         "Беларусь", "Латвия",

@@ -191,7 +191,7 @@ void DataFiles::LoadRating()
 void DataFiles::bookInterruptedGames()
 {
     for (int k = 1; k <= m_data.ClubCount; ++k) {
-        TRatingEntry &entry = m_data.Rating[30 + k];
+        TRatingEntry &entry = m_data.Rating[MemberEntry(k)];
         if (entry.Status[1] == kInGame)
             BookGameScore(entry, 0);
     }
@@ -201,10 +201,10 @@ void DataFiles::resetRating(bool write)
 {
     for (std::size_t e = 1; e <= 41; ++e) {
         Str17 name{};
-        if (e <= 30)
+        if (IsComputerEntry(int(e)))
             name = Str17::fromText(ComputerNames[e]);
         else if (e <= std::size_t(m_data.ratedCount()))
-            name = m_data.ClubNames[e - 30];
+            name = m_data.ClubNames[e - kComputerCount];
         ResetRatingEntry(m_data.Rating[e], name);
     }
     for (std::size_t i = 1; i <= 40; ++i)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ratinglayout.h"
 #include "data/records.h"
 #include "data/verdicts.h"
 
@@ -26,7 +27,7 @@ struct SharedData {
     bool SoundOn = false;
 
     // Rating entries that are in use: the computers and the club members.
-    int ratedCount() const { return 30 + ClubCount; }
+    int ratedCount() const { return MemberEntry(ClubCount); }
 };
 
 // The club member (1..ClubCount) with exactly this name, 0 when none.
@@ -40,4 +41,4 @@ inline int ClubMemberOf(const SharedData &data, const Str17 &name)
 }
 
 // The thirty computer players; entry k is also rating entry k after a reset.
-extern const OneBased<const char *, 30> ComputerNames;
+extern const OneBased<const char *, kComputerCount> ComputerNames;

@@ -6,6 +6,7 @@
 #include "game/scoring.h"
 #include "platform/clock.h"
 #include "platform/messageboxes.h"
+#include "platform/programtitle.h"
 #include "platform/randomsource.h"
 
 namespace
@@ -97,7 +98,7 @@ void DiceGame::playComputersOnly()
     for (int turn = 1; turn <= kCombinations; ++turn) {
         for (int p = 1; p <= playerCount(); ++p) {
             GamePlayer &player = m_setup.players[p];
-            const int bonus = m_random.uniform(1, 25);
+            const int bonus = m_random.uniform(1, kBonusDraws);
             ComputerMove(player.sheet, bonus, m_setup.difficulty, player.level, m_random);
         }
     }
@@ -112,7 +113,7 @@ void DiceGame::resetScreen(const std::string &caption)
         picture = GameScreen::WritePicture::Write;
     for (auto &arrow : m_screen.arrow)
         arrow = GameScreen::Arrow::Down;
-    m_screen.caption = "ВЕРТОКС для Windows - " + caption;
+    m_screen.caption = std::string(kProgramTitle) + " - " + caption;
     m_screen.difficulty = std::to_string(m_setup.difficulty);
     m_screen.goButton = {"Начать", true};
     m_screen.elseButton = {kAgain, false};
@@ -320,7 +321,7 @@ void DiceGame::nextPlayer()
     GamePlayer &player = m_setup.players[m_current];
     m_screen.player = player.name.text();
     showSheet();
-    m_bonus = player.isHuman() ? draws().bonus : m_random.uniform(1, 25);
+    m_bonus = player.isHuman() ? draws().bonus : m_random.uniform(1, kBonusDraws);
 
     if (!player.isHuman()) {
         const auto move =
@@ -484,7 +485,7 @@ DiceGame::TurnDraws &DiceGame::draws()
 {
     TurnDraws &drawn = m_draws[{m_current, m_turn}];
     if (drawn.bonus == 0)
-        drawn.bonus = m_random.uniform(1, 25);
+        drawn.bonus = m_random.uniform(1, kBonusDraws);
     return drawn;
 }
 

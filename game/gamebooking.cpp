@@ -8,8 +8,8 @@
 
 int FindRatingEntry(const SharedData &data, const GamePlayer &player)
 {
-    const int first = player.isHuman() ? 31 : 1;
-    const int last = player.isHuman() ? data.ratedCount() : 30;
+    const int first = player.isHuman() ? kFirstMemberEntry : 1;
+    const int last = player.isHuman() ? data.ratedCount() : kComputerCount;
     for (int e = first; e <= last; ++e) {
         if (data.Rating[e].Name == player.name)
             return e;
@@ -21,7 +21,7 @@ void MarkGameRunning(SharedData &data, const GamePlayers &players, int count)
 {
     for (int i = 1; i <= count; ++i) {
         const int e = FindRatingEntry(data, players[i]);
-        if (e > 30)
+        if (IsMemberEntry(e))
             data.Rating[e].Status[1] = kInGame;
     }
 }
@@ -29,7 +29,7 @@ void MarkGameRunning(SharedData &data, const GamePlayers &players, int count)
 int32_t GameScore(const GamePlayer &player, int entry, bool quit, int difficulty)
 {
     const int32_t total = player.sheet[kTotalCell];
-    if (entry >= 1 && entry <= 30)
+    if (IsComputerEntry(entry))
         return total + 60 - 10 * difficulty;
     return quit ? 0 : total;
 }
@@ -41,7 +41,7 @@ bool BookGame(SharedData &data, const GamePlayers &players, int count, bool quit
     for (int i = 1; i <= count; ++i) {
         const GamePlayer &player = players[i];
         const int entry = FindRatingEntry(data, player);
-        const bool computerOpponent = entry >= 1 && entry <= 30;
+        const bool computerOpponent = IsComputerEntry(entry);
         if (quit && computerOpponent)
             continue;
         const int32_t score = GameScore(player, entry, quit, difficulty);

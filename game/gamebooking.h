@@ -15,7 +15,7 @@ using GamePlayers = OneBased<GamePlayer, 10>;
 using Standings = OneBased<uint8_t, 10>;
 
 // The rating entry of a seat, or 0. Humans are looked up only among the club's entries and
-// computers only among entries 1..30, so a member named like a country is never taken for it.
+// computers only among the computers', so a member named like a country is never taken for it.
 int FindRatingEntry(const SharedData &data, const GamePlayer &player);
 
 // Marks the club members of a shown game as playing (written to disk by the caller).

@@ -8,7 +8,7 @@
 // One moment of a human turn as the coach sees it.
 struct TurnMoment {
     ScoreSheet sheet{};
-    int bonus = 25;              // as drawn, 1..25
+    int bonus = kBonusDraws;     // as drawn, 1..kBonusDraws
     int throwNumber = 0;         // throws made so far, 0 before the first
     std::vector<uint8_t> kept;   // the kept hand
     std::vector<uint8_t> thrown; // the free dice on the table

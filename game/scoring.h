@@ -41,6 +41,9 @@ OneBased<int32_t, 16> CombCheckAll(const Hand &hand, uint8_t throwNumber);
 // How a filled cell is coloured in the turn it was filled.
 enum class CellColour { Navy, Green, White, Yellow };
 
+// Each turn draws its bonus combination from 1..25: a draw above 16 names no combination.
+constexpr int kBonusDraws = 25;
+
 // The bonus rule: ten more for a written value, ten less for a struck one.
 constexpr int32_t WithBonus(int32_t value)
 {

@@ -13,12 +13,12 @@ uint8_t ComputerLevel(const SharedData &data, const Str17 &name)
 
 std::vector<Str17> DrawComputers(RandomSource &random, int count)
 {
-    OneBased<bool, 30> drawn{};
+    OneBased<bool, kComputerCount> drawn{};
     std::vector<Str17> names;
     for (int i = 1; i <= count; ++i) {
-        int k = random.uniform(1, 30);
+        int k = random.uniform(1, kComputerCount);
         while (drawn[std::size_t(k)])
-            k = random.uniform(1, 30);
+            k = random.uniform(1, kComputerCount);
         drawn[std::size_t(k)] = true;
         names.push_back(Str17::fromText(ComputerNames[std::size_t(k)]));
     }

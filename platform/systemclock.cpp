@@ -15,7 +15,5 @@ double SystemClock::today() const
     const std::chrono::year_month_day date{std::chrono::year(local.tm_year + 1900),
                                            std::chrono::month(unsigned(local.tm_mon + 1)),
                                            std::chrono::day(unsigned(local.tm_mday))};
-    // Stored dates count days from 30 December 1899.
-    const std::chrono::sys_days epoch{std::chrono::year(1899) / 12 / 30};
-    return double((std::chrono::sys_days(date) - epoch).count());
+    return double((std::chrono::sys_days(date) - kDateEpoch).count());
 }

@@ -109,7 +109,7 @@ PlayerStats StatsOf(const SharedData &data, int entry, std::optional<double> bes
                                          [](int score) { return score > PlayerStats::kHighScore; });
         stats.shareAbove = double(above) / double(count);
     }
-    if (entry > 30) {
+    if (IsMemberEntry(entry)) {
         if (const TVerdictEntry *verdicts = VerdictsOf(data, rated.Name))
             addVerdicts(stats, *verdicts);
     }

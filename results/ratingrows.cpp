@@ -32,6 +32,6 @@ RatingRowTexts RatingRow(const SharedData &data, int row)
     texts.last50 = FloatText(Last50Average(entry), 6, 2);
     texts.prize = IntText(entry.PrizePoints, 4);
     texts.rating = IntText(entry.RatingPoints, 6);
-    texts.clubMember = e > 30;
+    texts.clubMember = IsMemberEntry(e);
     return texts;
 }

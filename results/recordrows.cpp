@@ -2,6 +2,7 @@
 
 #include "data/textformat.h"
 #include "game/recordrule.h"
+#include "platform/clock.h"
 
 #include <chrono>
 #include <cmath>
@@ -14,9 +15,7 @@ std::string ShortDateText(double days)
     constexpr double kLastDay = 2958465;  // 31.12.9999
     if (!std::isfinite(days) || days < kFirstDay || days >= kLastDay + 1)
         return {};
-    using namespace std::chrono;
-    const sys_days epoch{year(1899) / 12 / 30};
-    const year_month_day date{epoch + std::chrono::days(int(std::floor(days)))};
+    const std::chrono::year_month_day date{kDateEpoch + std::chrono::days(int(std::floor(days)))};
     char text[16];
     std::snprintf(text, sizeof text, "%02u.%02u.%04d", unsigned(date.day()), unsigned(date.month()),
                   int(date.year()));

@@ -164,7 +164,7 @@ void TStatForm::fill()
         const int entry = data.RatingOrder[std::size_t(r)];
         m_playerCombo->addItem(text(data.Rating[std::size_t(entry)].Name.text()), entry);
     }
-    const int firstMember = m_playerCombo->findData(31);
+    const int firstMember = m_playerCombo->findData(kFirstMemberEntry);
     const int start = data.ClubCount >= 1 && firstMember >= 0 ? firstMember : 0;
     m_playerCombo->setCurrentIndex(start);
     PlayerComboChange(start);

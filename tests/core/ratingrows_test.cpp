@@ -82,4 +82,7 @@ TEST_F(RatingRowsTest, EqualRatingPointsKeepEntryOrderComputersBeforeClub)
     EXPECT_EQ(RatingRow(data, 4).name, "Италия");
     EXPECT_EQ(RatingRow(data, 5).name, "С.Ш.А.");
     EXPECT_EQ(RatingRow(data, 32).name, "Новая Зеландия");
+    // The club's colour starts at entry 31: the last computer, entry 30, is not in it.
+    EXPECT_TRUE(RatingRow(data, 2).clubMember);
+    EXPECT_FALSE(RatingRow(data, 32).clubMember);
 }

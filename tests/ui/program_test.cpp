@@ -1,5 +1,7 @@
 #include "tests/ui/programfixture.h"
 
+#include "app/ratingsheet.h"
+#include "app/recordsheet.h"
 #include "app/tpracticeform.h"
 #include "coach/coachtable.h"
 #include "competition/tchamform.h"
@@ -56,11 +58,22 @@ TEST_F(ProgramTest, ComputerTournamentPlaysWithoutTheGameWindow)
     start();
     newCompetition(Qt::Key_F2, {}, 3, 6, 10, "Проба", 4);
     ASSERT_EQ(data->CurTurSlot, 4);
-    auto *next = windows->mainForm().findChild<QPushButton *>("TurContinueButton");
+    // Read once now, a page that the rounds do not draw again would stay as it is.
+    TMainForm &main = windows->mainForm();
+    main.ratingSheet()->picture();
+    main.recordSheet()->picture();
+    auto *next = main.findChild<QPushButton *>("TurContinueButton");
     for (int round = 1; round <= 10; ++round) {
         press("TurContinueButton");
         EXPECT_EQ(data->Slots[4].Tur.RoundsPlayed, round);
     }
+    // The first games fill empty record rows: both pages show what the rounds booked.
+    RatingSheet rating(*data, nullptr);
+    rating.DrawRatingTable();
+    RecordSheet records(*data, nullptr);
+    records.DrawRecordTables();
+    EXPECT_EQ(main.ratingSheet()->picture(), rating.picture());
+    EXPECT_EQ(main.recordSheet()->picture(), records.picture());
     EXPECT_FALSE(next->isEnabled());
     EXPECT_TRUE(windows->mainForm().findChild<QPushButton *>("TurPraiseButton")->isVisible());
     EXPECT_TRUE(boxes.shown.empty() ||

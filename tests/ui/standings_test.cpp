@@ -120,6 +120,9 @@ TEST_F(StandingsTest, WithoutACompetitionThePagesStayBlankAndIdle)
         for (QPushButton *button : {sheet->continueButton(), sheet->praiseButton()})
             EXPECT_EQ(button->accessibleName(), button->text());
     }
+    // A hint "|long" gives no tool tip; one without "|" is the tool tip whole.
+    EXPECT_EQ(turnir->praiseButton()->toolTip(), "");
+    EXPECT_EQ(turnir->continueButton()->toolTip(), "Сыграть следующий тур турнира");
 }
 
 TEST_F(StandingsTest, TournamentRowsLabelsAndButtons)
