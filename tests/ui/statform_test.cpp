@@ -59,7 +59,7 @@ TEST_F(StatWindowTest, KeysChooseThePlayerAndNothingIsWritten)
     lookAtStatistics([&](TStatForm *) {});
     data->gameRunning = false;
     bool coachAsked = false;
-    whenModal("", [&](QWidget *progress) {
+    whenModal("CoachProgress", [&](QWidget *progress) {
         coachAsked = true;
         QTest::keyClick(progress, Qt::Key_Escape);
     });
