@@ -40,6 +40,9 @@ bool showTextWindow(const QString &path, const QString &title)
         return false;
     auto *viewer = new QPlainTextEdit;
     viewer->setAttribute(Qt::WA_DeleteOnClose);
+    // Like Notepad beside the game, an open text never keeps the game running once its main
+    // window is closed.
+    viewer->setAttribute(Qt::WA_QuitOnClose, false);
     viewer->setObjectName(QStringLiteral("TextViewer"));
     viewer->setWindowTitle(title);
     viewer->setAccessibleName(title);
