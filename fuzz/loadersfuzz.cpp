@@ -126,15 +126,11 @@ template <std::size_t N> void checkPermutation(const OneBased<uint8_t, N> &order
 
 void startUp(SharedData &data, DataFiles &loader)
 {
-    loader.LoadClub();
-    loader.LoadRating();
-    loader.LoadRecords();
-    loader.LoadSlots();
-    loader.LoadVerdicts();
+    loader.LoadAll();
     checkClub(data);
     checkVerdicts(data);
     for (int k = 1; k <= data.ClubCount; ++k)
-        check(data.Rating[30 + k].Status[1] != kInGame);
+        check(data.Rating[MemberEntry(k)].Status[1] != kInGame);
     for (std::size_t s = 1; s <= 10; ++s) {
         const TSaveSlot &slot = data.Slots[s];
         if (!SlotPlayable(slot))
