@@ -92,7 +92,7 @@ TEST_F(PracticeTest, SeatsDistinctOpponentsAtTheirRatingPlaces)
     }
 }
 
-TEST_F(PracticeTest, WatcherIsToldEveryChoiceWithItsMoment)
+TEST_F(PracticeTest, WatcherIsToldEveryChoiceOfThePlayerWithItsMoment)
 {
     RecordingWatcher watcher;
     GameSetup setup = PracticeGame(*data, {"Аня", 0, 5, true}, random);
@@ -119,44 +119,34 @@ TEST_F(PracticeTest, WatcherIsToldEveryChoiceWithItsMoment)
                                                      "1|1/3 14 [2 4 5 6 3] : write 14"}));
     // Between turns the coach has nothing to say.
     CoachTable none;
-    Coach coach(none);
-    EXPECT_EQ(PracticeHint(game, coach), "Тренер подскажет в ваш ход");
-}
+    Coach unready(none);
+    EXPECT_EQ(PracticeHint(game, unready), "Тренер подскажет в ваш ход");
 
-TEST_F(PracticeTest, DemonstrationStoppedMidTurnLeavesOnlyThePlayersOwnChoicesHeard)
-{
-    RecordingWatcher watcher;
-    GameSetup setup = PracticeGame(*data, {"Аня", 0, 5, true}, random);
-    setup.watcher = &watcher;
-    game.start(setup);
+    // In turn 2 the coach's demonstration throws, keeps his dice and throws again, unheard; the
+    // game is then handed back, and the player's keep, write, undo and write are heard as ever.
+    watcher.log.clear();
     Coach coach(SolvedTable());
     CoachDemo demo(game, coach);
-    random.pushUniform(1, LargeStraight); // the bonus
+    random.pushUniform(1, Sixes); // the bonus
     game.go();
-    // The coach throws, keeps his dice and throws again; the game is then handed back.
     for (int face : {6, 6, 6, 2, 3})
         random.pushFace(face);
     demo.move();
-    const std::vector<uint8_t> kept = coach.advise(game.moment()).at(0).keep;
-    ASSERT_EQ(kept, (std::vector<uint8_t>{6, 6, 6}));
+    ASSERT_EQ(coach.advise(game.moment()).at(0).keep, (std::vector<uint8_t>{6, 6, 6}));
     for (int face : {1, 5})
         random.pushFace(face);
     demo.move();
     ASSERT_EQ(game.throwCounter(), 2);
     EXPECT_TRUE(watcher.log.empty());
-
-    // The player keeps nothing more, writes, takes it back and writes again.
-    for (int face : {4, 2})
-        random.pushFace(face);
-    game.go();
+    throwWith({4, 2});
     game.go(); // "Хватит"
     game.write(Sixes);
     game.undo();
-    EXPECT_TRUE(game.players()[1].sheet == ScoreSheet{});
+    EXPECT_EQ(game.players()[1].sheet[Sixes], 0);
     game.write(ThreeOfAKind);
     EXPECT_EQ(watcher.log, std::vector<std::string>(
-                               {"1|1/2 14 [6 6 6] 1 5: hold ", "1|1/3 14 [6 6 6 4 2] : write 6",
-                                "1|1 taken back", "1|1/3 14 [6 6 6 4 2] : write 8"}));
+                               {"1|2/2 6 [6 6 6] 1 5: hold ", "1|2/3 6 [6 6 6 4 2] : write 6",
+                                "1|2 taken back", "1|2/3 6 [6 6 6 4 2] : write 8"}));
 }
 
 TEST_F(PracticeTest, ReviewForgetsTheWritesTakenBackAndWhatCameAfter)
